@@ -1,0 +1,41 @@
+// Profile-file access on the program's file seam: UTF-8 in and out,
+// Shift_JIS on disk.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/seams.h"
+#include "settings/profile_file.h"
+
+namespace kaveta {
+
+// The program folder with a separator at the end.
+std::string AppFolder(const Environment& env);
+
+// One value, empty when absent; an empty file name means Kaveta.INI in the
+// program folder.
+std::string ReadIniValue(const Environment& env, const std::string& section,
+                         const std::string& key, const std::string& file);
+// Non-zero on success.
+std::int32_t WriteIniValue(const Environment& env, const std::string& section,
+                           const std::string& key, const std::string& value,
+                           const std::string& file);
+
+// One read, many edits in memory, one write: the savers of several entries.
+class IniBatch {
+ public:
+  IniBatch(const Environment& env, std::string file);
+  bool FileExisted() const { return existed_; }
+  std::string Read(const std::string& section, const std::string& key) const;
+  void Write(const std::string& section, const std::string& key, const std::string& value);
+  bool Commit();  // writes the whole file through the file seam
+
+ private:
+  const Environment& env_;
+  std::string file_;
+  ProfileDocument doc_;
+  bool existed_ = false;
+};
+
+}  // namespace kaveta

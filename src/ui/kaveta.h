@@ -1,0 +1,43 @@
+// The main window object: owns the window model, the run state and the
+// program-wide values, and reaches the system only through its Environment.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "exchange/run_state.h"
+#include "platform/seams.h"
+#include "startup/run_mode.h"
+#include "ui/window_model.h"
+
+namespace kaveta {
+
+inline constexpr const char* kDesignCaption = "KAVETA 1.90";
+
+struct Kaveta {
+  Kaveta(const Environment& environment, RunMode mode) : env(environment), runMode(mode) {}
+
+  Environment env;
+  RunMode runMode;
+  WindowModel ui;
+  RunState state;
+
+  // Program-wide values kept with the settings.
+  int tableStyle = 0;             // 0 card, 1 list
+  std::int32_t itemAlignment = 0; // 0 left, 1 right, 2 centre
+  bool writeItemCatalogue = false;
+
+  // Rows the floating editors work on (0 while none).
+  int currentNameRow = 0;
+  int currentUnitRow = 0;
+
+  bool closed = false;  // the window was closed: the program ends
+
+  // Shows a message box with the program's title.
+  MsgAnswer Message(const std::string& text, MsgIcon icon = MsgIcon::None,
+                    MsgButtons buttons = MsgButtons::Ok) {
+    return env.dialogs->Message(text, icon, buttons);
+  }
+};
+
+}  // namespace kaveta

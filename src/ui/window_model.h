@@ -1,0 +1,88 @@
+// The main window as plain data. Handlers change it; the Win32 view creates
+// the real controls from it and mirrors it after every event.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kaveta {
+
+enum class ControlKind { Label, TextBox, ComboBox, CheckBox, OptionButton, Button, Frame };
+enum class Alignment { Left, Right, Centre };
+
+inline constexpr std::int32_t kWhite = 16777215;
+inline constexpr std::int32_t kBlack = 0;
+// A system colour of the toolkit's button face; swatches are painted over it.
+inline constexpr std::int32_t kButtonFace = 0xF0F0F0;
+
+struct Control {
+  ControlKind kind = ControlKind::Label;
+  std::string text;     // caption of labels, buttons, frames; text of boxes
+  std::string tooltip;
+  std::int32_t backColour = kButtonFace;
+  std::int32_t foreColour = kBlack;
+  Alignment alignment = Alignment::Left;
+  bool enabled = true;
+  bool visible = true;
+  int value = 0;        // check boxes and option buttons: 0 cleared, 1 set
+  std::vector<std::string> list;
+  int left = 0, top = 0, width = 0, height = 0;  // twips
+  bool dragOnPress = false;                      // automatic drag of swatches
+  std::string fontName;
+  double fontSize = 9;
+  bool border = false;
+};
+
+struct MenuItem {
+  std::string caption;
+  bool enabled = true;
+  bool checked = false;
+  bool visible = true;
+};
+
+struct Timer {
+  int interval = 2000;
+  bool enabled = false;
+};
+
+inline constexpr int kRows = 16;
+
+struct WindowModel {
+  WindowModel();
+
+  std::string caption;
+  int width = 0, height = 0;  // twips
+
+  // Header band.
+  Control btnChenge, Label4, txtHyoumei;
+  // Column headers.
+  Control Label2, Label3, txttani;
+  std::array<Control, 1> lbltani;
+  // Row grid: element 0 of each family is never a row.
+  std::array<Control, 33> Lblpic;  // 1..16 left swatches, 17..32 right swatches
+  std::array<Control, 17> txtname;
+  std::array<Control, 17> Text_sum;
+  std::array<Control, 17> Label5;
+  // Below the grid.
+  Control Label7, chkC, Command3, Command2;
+  // Floating editors.
+  Control Combo2;
+  std::array<Control, 1> cbTani;
+  // Settings panel.
+  Control Frame1, cbTaniD, Comboketa, Text2, Frame2, cmdOptionOK, chkM;
+  std::array<Control, 6> Label1;     // 0, 3, 4, 5 exist
+  std::array<Control, 12> Combo1;    // 1..11
+  std::array<Control, 2> Label6;
+  std::array<Control, 3> ckKeisen;
+  std::array<Control, 2> chkUTIWAKE;
+  std::array<Control, 2> Option1;
+  // Menus.
+  MenuItem files, mnuOpenhyou, mnuSaveHyou, bar1, kavetaend;
+  MenuItem henshu, mnuMleft, mnuMcenter, mnuMright;
+  MenuItem option, optSakuhyou;
+  Timer Timer1;
+};
+
+}  // namespace kaveta

@@ -1,0 +1,95 @@
+#include "support/fakes.h"
+
+#include "platform/encoding.h"
+
+namespace kaveta::testing {
+
+std::string FakeRegistry::QueryText(const std::string& subKey, const std::string& name,
+                                    const std::string& fallback) {
+  auto it = texts.find({subKey, name});
+  return it == texts.end() ? fallback : it->second;
+}
+
+std::int32_t FakeRegistry::QueryNumber(const std::string& subKey, const std::string& name,
+                                       std::int32_t fallback) {
+  auto it = numbers.find({subKey, name});
+  return it == numbers.end() ? fallback : it->second;
+}
+
+std::optional<std::string> FakeFileSystem::Read(const std::string& path) {
+  auto it = files.find(path);
+  if (it == files.end()) return std::nullopt;
+  return it->second;
+}
+
+bool FakeFileSystem::WriteReplace(const std::string& path, const std::string& bytes) {
+  for (const auto& p : refuseWrites)
+    if (p == path) return false;
+  files[path] = bytes;
+  ++writeCount;
+  return true;
+}
+
+bool FakeFileSystem::Exists(const std::string& path) { return files.count(path) != 0; }
+
+MsgAnswer FakeDialogs::Message(const std::string& text, MsgIcon icon, MsgButtons buttons) {
+  messages.push_back({text, icon, buttons});
+  if (!answers.empty()) {
+    MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  switch (buttons) {
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::RetryCancel: return MsgAnswer::Cancel;
+    default: return MsgAnswer::Ok;
+  }
+}
+
+std::optional<std::string> FakeDialogs::ChooseFile(const FileDialogArgs& args) {
+  fileDialogs.push_back(args);
+  if (fileAnswers.empty()) return std::nullopt;
+  auto a = fileAnswers.front();
+  fileAnswers.pop_front();
+  return a;
+}
+
+std::optional<std::int32_t> FakeDialogs::ChooseColour(const ColourDialogArgs& args) {
+  colourDialogs.push_back(args);
+  if (colourAnswers.empty()) return std::nullopt;
+  auto a = colourAnswers.front();
+  colourAnswers.pop_front();
+  return a;
+}
+
+std::vector<std::string> FakeDialogs::Texts() const {
+  std::vector<std::string> out;
+  for (const auto& m : messages) out.push_back(m.text);
+  return out;
+}
+
+Harness::Harness(const std::string& folder) {
+  env.programFolder = folder;
+  env.separator = '/';
+  env.registry = &registry;
+  env.files = &files;
+  env.dialogs = &dialogs;
+  env.clipboard = &clipboard;
+  env.host = &host;
+}
+
+void Harness::PutText(const std::string& path, const std::string& utf8Lines) {
+  std::string crlf;
+  for (char c : utf8Lines) {
+    if (c == '\n') crlf += "\r\n";
+    else crlf += c;
+  }
+  files.files[path] = Utf8ToCp932(crlf);
+}
+
+std::string Harness::GetText(const std::string& path) const {
+  auto it = files.files.find(path);
+  return it == files.files.end() ? std::string() : Cp932ToUtf8(it->second);
+}
+
+}  // namespace kaveta::testing
