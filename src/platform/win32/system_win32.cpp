@@ -1,0 +1,122 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "platform/system.h"
+#include "platform/win32/registry_win32.h"
+
+namespace kaveta {
+namespace {
+
+std::wstring Wide(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring w(n, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+  return w;
+}
+
+std::string Utf8(const std::wstring& w) {
+  if (w.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string s(n, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                      nullptr);
+  return s;
+}
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return h_; }
+  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+  void Close() {
+    if (ok()) CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+class Win32FileSystem : public FileSystem {
+ public:
+  std::optional<std::string> Read(const std::string& path) override {
+    Handle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+      bytes.append(buffer, got);
+    return bytes;
+  }
+
+  bool WriteReplace(const std::string& path, const std::string& bytes) override {
+    const std::wstring target = Wide(path);
+    const std::wstring temp = target + L".kaveta-tmp";
+    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return false;
+    DWORD done = 0;
+    const bool written =
+        WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+        done == bytes.size() && FlushFileBuffers(file.get());
+    file.Close();
+    if (!written ||
+        !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      DeleteFileW(temp.c_str());
+      return false;
+    }
+    return true;
+  }
+
+  // A directory search may match a short 8.3 name; only the long name counts.
+  bool Exists(const std::string& path) override {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::wstring want = Wide(slash == std::string::npos ? path : path.substr(slash + 1));
+    return CompareStringOrdinal(found.cFileName, -1, want.c_str(), -1, TRUE) == CSTR_EQUAL;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> MakeSystemFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+std::unique_ptr<RegistryReader> MakeSystemRegistry(FileSystem&, const std::string&) {
+  return std::make_unique<Win32Registry>();
+}
+
+std::string ExecutableFolder(const char*) {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) {
+      buffer.resize(n);
+      break;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+  const std::size_t slash = buffer.find_last_of(L"\\/");
+  return Utf8(slash == std::wstring::npos ? buffer : buffer.substr(0, slash));
+}
+
+char PathSeparator() { return '\\'; }
+
+bool ChangeCurrentFolder(const std::string& folder) {
+  return SetCurrentDirectoryW(Wide(folder).c_str()) != 0;
+}
+
+}  // namespace kaveta
