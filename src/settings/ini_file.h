@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/seams.h"
 #include "settings/profile_file.h"
@@ -21,6 +22,12 @@ std::string ReadIniValue(const Environment& env, const std::string& section,
 std::int32_t WriteIniValue(const Environment& env, const std::string& section,
                            const std::string& key, const std::string& value,
                            const std::string& file);
+
+// A whole number from a stored value: decimal text, a fraction rounded to
+// the nearest integer with halves to the even one. False for the empty text,
+// a non-number or a result outside [lowest, highest].
+bool StoredWholeNumber(std::string_view text, std::int32_t lowest, std::int32_t highest,
+                       std::int32_t& out);
 
 // One read, many edits in memory, one write: the savers of several entries.
 class IniBatch {
