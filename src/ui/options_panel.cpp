@@ -1,0 +1,94 @@
+#include "ui/options_panel.h"
+
+#include <string>
+
+#include "exchange/groups.h"
+#include "settings/format.h"
+
+namespace kaveta {
+namespace {
+
+// Line type, colour and layer combos of each ruled-line group.
+constexpr int kKeisenCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
+
+void EnableKeisenCombos(Kaveta& k, int kIndex) {
+  if (kIndex < 0 || kIndex > 2) return;
+  const bool on = k.ui.ckKeisen[kIndex].value == 1;
+  for (int combo : kKeisenCombos[kIndex]) k.ui.Combo1[combo].enabled = on;
+}
+
+// Only ASCII letters change: the names are layer names for the host, whose
+// colour prefix "#c#"/"#C#" is what the case switch is about.
+void ConvertNameCase(Kaveta& k) {
+  const bool upper = k.ui.chkC.value == 1;
+  for (int r = 1; r <= kRows; ++r) {
+    for (char& c : k.ui.txtname[r].text) {
+      if (upper && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+}
+
+void SetItemAlignment(Kaveta& k, Alignment alignment) {
+  for (int r = 1; r <= kRows; ++r) k.ui.txtname[r].alignment = alignment;
+  k.itemAlignment = alignment == Alignment::Left ? 0 : alignment == Alignment::Right ? 1 : 2;
+  k.ui.mnuMleft.checked = alignment == Alignment::Left;
+  k.ui.mnuMcenter.checked = alignment == Alignment::Centre;
+  k.ui.mnuMright.checked = alignment == Alignment::Right;
+}
+
+}  // namespace
+
+void optSakuhyou_Click(Kaveta& k) {
+  k.ui.henshu.enabled = false;
+  k.ui.Frame1.visible = true;
+}
+
+void cmdOptionOK_Click(Kaveta& k) {
+  k.ui.Frame1.visible = false;
+  k.ui.henshu.enabled = true;
+}
+
+void ckKeisen_Click(Kaveta& k, int kIndex) { EnableKeisenCombos(k, kIndex); }
+
+void Comboketa_Click(Kaveta& k) {
+  // Disabled for good once rows were swapped: the totals no longer match.
+  if (!k.ui.Comboketa.enabled) return;
+  std::int32_t digits = 0;
+  if (!ParseInt32(k.ui.Comboketa.text, digits)) digits = 0;
+  for (int r = 1; r <= kRows; ++r) {
+    double shown = 0;
+    if (!ParseQuantityText(k.ui.Text_sum[r].text, shown)) continue;
+    std::string text = RoundedQuantityText(k, r, digits);
+    // A number typed into a row without a measured area is recomputed as
+    // well; its empty total counts as 0.
+    if (!k.state.groups[r].areaTotal) text = FormatQuantity(k.state.roundedArea, digits);
+    k.ui.Text_sum[r].text = text;
+  }
+}
+
+void Option1_Click(Kaveta& k, int i) {
+  if (i < 0 || i > 1) return;
+  k.tableStyle = i;
+  k.ui.Option1[i].value = 1;
+  k.ui.Option1[1 - i].value = 0;
+}
+
+void chkC_Click(Kaveta& k) { ConvertNameCase(k); }
+
+void mnuMleft_Click(Kaveta& k) { SetItemAlignment(k, Alignment::Left); }
+
+void mnuMcenter_Click(Kaveta& k) { SetItemAlignment(k, Alignment::Centre); }
+
+void mnuMright_Click(Kaveta& k) { SetItemAlignment(k, Alignment::Right); }
+
+void ApplyItemAlignment(Kaveta& k, std::int32_t value) {
+  switch (value) {
+    case 0: SetItemAlignment(k, Alignment::Left); break;
+    case 1: SetItemAlignment(k, Alignment::Right); break;
+    case 2: SetItemAlignment(k, Alignment::Centre); break;
+    default: break;
+  }
+}
+
+}  // namespace kaveta
