@@ -3,31 +3,11 @@
 #include <string>
 
 #include "exchange/groups.h"
+#include "settings/check_effects.h"
 #include "settings/format.h"
 
 namespace kaveta {
 namespace {
-
-// Line type, colour and layer combos of each ruled-line group.
-constexpr int kKeisenCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
-
-void EnableKeisenCombos(Kaveta& k, int kIndex) {
-  if (kIndex < 0 || kIndex > 2) return;
-  const bool on = k.ui.ckKeisen[kIndex].value == 1;
-  for (int combo : kKeisenCombos[kIndex]) k.ui.Combo1[combo].enabled = on;
-}
-
-// Only ASCII letters change: the names are layer names for the host, whose
-// colour prefix "#c#"/"#C#" is what the case switch is about.
-void ConvertNameCase(Kaveta& k) {
-  const bool upper = k.ui.chkC.value == 1;
-  for (int r = 1; r <= kRows; ++r) {
-    for (char& c : k.ui.txtname[r].text) {
-      if (upper && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-}
 
 void SetItemAlignment(Kaveta& k, Alignment alignment) {
   for (int r = 1; r <= kRows; ++r) k.ui.txtname[r].alignment = alignment;
@@ -49,7 +29,7 @@ void cmdOptionOK_Click(Kaveta& k) {
   k.ui.henshu.enabled = true;
 }
 
-void ckKeisen_Click(Kaveta& k, int kIndex) { EnableKeisenCombos(k, kIndex); }
+void ckKeisen_Click(Kaveta& k, int kIndex) { ApplyKeisenEnabled(k, kIndex); }
 
 void Comboketa_Click(Kaveta& k) {
   // Disabled for good once rows were swapped: the totals no longer match.
@@ -74,7 +54,7 @@ void Option1_Click(Kaveta& k, int i) {
   k.ui.Option1[1 - i].value = 0;
 }
 
-void chkC_Click(Kaveta& k) { ConvertNameCase(k); }
+void chkC_Click(Kaveta& k) { ApplyNameCase(k); }
 
 void mnuMleft_Click(Kaveta& k) { SetItemAlignment(k, Alignment::Left); }
 
