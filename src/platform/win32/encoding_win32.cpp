@@ -31,11 +31,35 @@ std::string Narrow(const std::wstring& w, UINT codePage) {
 
 }  // namespace
 
-// Code page 932 turns a byte it cannot map into U+30FB or U+FFFD depending on
-// the system; the tests only require that no byte is lost silently.
+// Windows would turn a byte it cannot map into U+30FB; like the POSIX build,
+// make each such byte U+FFFD instead, so both builds read bad input alike.
 std::string Cp932ToUtf8(std::string_view cp932) {
   if (IsAscii(cp932)) return std::string(cp932);
-  return Narrow(Widen(cp932, 932), CP_UTF8);
+  const int strict = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, cp932.data(),
+                                         static_cast<int>(cp932.size()), nullptr, 0);
+  if (strict > 0) return Narrow(Widen(cp932, 932), CP_UTF8);
+  std::wstring wide;
+  std::size_t i = 0;
+  while (i < cp932.size()) {
+    const unsigned char c = static_cast<unsigned char>(cp932[i]);
+    if (c < 0x80) {
+      wide += static_cast<wchar_t>(c);
+      ++i;
+      continue;
+    }
+    wchar_t out[2];
+    const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    const int width = lead && i + 1 < cp932.size() ? 2 : 1;
+    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, cp932.data() + i, width, out, 2);
+    if (n > 0) {
+      wide.append(out, static_cast<std::size_t>(n));
+      i += static_cast<std::size_t>(width);
+    } else {
+      wide += L'\xFFFD';
+      ++i;
+    }
+  }
+  return Narrow(wide, CP_UTF8);
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {

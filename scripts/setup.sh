@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a fresh Debian machine
+# (only when run as root and only what is missing).
+set -euo pipefail
+
+want=(cmake g++ make googletest libgtest-dev libgmock-dev)
+if [ "${1:-}" = "--windows" ]; then
+  want+=(g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-ipafont-gothic)
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages (run as root to install): ${missing[*]}" >&2
+    exit 1
+  fi
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,117 @@
+#include "settings/format.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+
+namespace kaveta {
+namespace {
+
+TEST(Format, RgbText) {
+  const struct {
+    std::int32_t colour;
+    const char* text;
+  } cases[] = {
+      {16744512, "R:64 G:128 B:255"}, {0, "R:0 G:0 B:0"},
+      {16777215, "R:255 G:255 B:255"}, {16777216, "R:0 G:0 B:256"},
+      {-1, "R:255 G:255 B:-1"},        {255, "R:255 G:0 B:0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RgbText(c.colour), c.text) << c.colour;
+}
+
+TEST(Format, HexColourText) {
+  EXPECT_EQ(HexColourText(16744512), "4080FF");
+  EXPECT_EQ(HexColourText(-1), "FFFFFF");
+  EXPECT_EQ(HexColourText(255), "FF0000");
+  EXPECT_EQ(HexColourText(0), "000000");
+}
+
+TEST(Format, ParseColour) {
+  const struct {
+    const char* text;
+    std::int32_t colour;
+  } cases[] = {
+      {"#4080FF", 16744512}, {"#ff", 16711680}, {"#", 0},         {"#1234567", 0x674523},
+      {"255", 255},          {"-5", -5},        {"abc", 0},       {"#zz0000", 0},
+      {"", 0},               {"#4080ff", 16744512}, {"12x", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseColour(c.text), c.colour) << c.text;
+}
+
+TEST(Format, HexColourRoundTripsThroughParseColour) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::int32_t> colour(0, 16777215);
+  for (std::int32_t c : {0, 1, 255, 256, 65535, 65536, 16777214, 16777215})
+    EXPECT_EQ(ParseColour("#" + HexColourText(c)), c);
+  for (int i = 0; i < 20000; ++i) {
+    const std::int32_t c = colour(random);
+    ASSERT_EQ(ParseColour("#" + HexColourText(c)), c) << c;
+  }
+}
+
+TEST(Format, FormatQuantity) {
+  const struct {
+    double value;
+    int decimals;
+    const char* text;
+  } cases[] = {
+      {1234.5, 2, "1,234.50"}, {0.125, 2, "0.13"},      {1234567.4, 0, "1,234,567"},
+      {2.5, 6, "3"},           {0, 3, "0.000"},         {999.95, 1, "1,000.0"},
+      {2.675, 2, "2.68"},      {1.005, 2, "1.01"},      {-1234.5, 0, "-1,235"},
+      {-0.0001, 2, "0.00"},    {12.345, 1, "12.3"},     {12.345, 2, "12.35"},
+      {10, -1, "10"},          {1e15, 0, "1,000,000,000,000,000"},
+      {0.00005, 4, "0.0001"},  {33.124, 3, "33.124"},   {999999.5, 0, "1,000,000"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatQuantity(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
+}
+
+TEST(Format, HexDigitSlot) {
+  EXPECT_EQ(HexDigitSlot("0"), 1);
+  EXPECT_EQ(HexDigitSlot("9"), 10);
+  EXPECT_EQ(HexDigitSlot("a"), 11);
+  EXPECT_EQ(HexDigitSlot("f"), 16);
+  for (const char* other : {"A", "F", "", "10", "g", " "}) EXPECT_EQ(HexDigitSlot(other), 0) << other;
+}
+
+TEST(Format, NumberTextsOfOutputLines) {
+  EXPECT_EQ(SingleText(24.0f), "24");
+  EXPECT_EQ(SingleText(-8.5f), "-8.5");
+  EXPECT_EQ(SingleText(0.25f), "0.25");
+  EXPECT_EQ(SingleText(-0.0f), "0");
+  EXPECT_EQ(SingleText(10.15f), "10.15");
+  EXPECT_EQ(SingleText(1.0f / 3), "0.3333333");
+  EXPECT_EQ(SingleText(1234567.0f), "1234567");
+  EXPECT_EQ(SingleText(1e7f), "1E+07");
+  EXPECT_EQ(SingleText(0.00001f), "1E-05");
+  EXPECT_EQ(DoubleText(static_cast<double>(20.3f) / 2), "10.1499996185303");
+  EXPECT_EQ(DoubleText(1000.0 / 3), "333.333333333333");
+  EXPECT_EQ(DoubleText(-0.0), "0");
+  EXPECT_EQ(DoubleText(12), "12");
+}
+
+TEST(Format, NumberReading) {
+  EXPECT_EQ(LenientNumber(" 12.5abc"), 12.5);
+  EXPECT_EQ(LenientNumber("abc"), 0);
+  EXPECT_EQ(LenientNumber("-3"), -3);
+  EXPECT_EQ(LenientNumber("1e3"), 1000);
+  EXPECT_EQ(LenientNumber("."), 0);
+  double d = 0;
+  EXPECT_TRUE(ParseDouble(" 1.5 ", d));
+  EXPECT_EQ(d, 1.5);
+  EXPECT_FALSE(ParseDouble("1.5x", d));
+  EXPECT_FALSE(ParseDouble("", d));
+  std::int32_t i = 0;
+  EXPECT_TRUE(ParseInt32("-2147483648", i));
+  EXPECT_EQ(i, INT32_MIN);
+  EXPECT_FALSE(ParseInt32("2147483648", i));
+  EXPECT_FALSE(ParseInt32("1.5", i));
+  EXPECT_TRUE(ParseQuantityText("1,234.5", d));
+  EXPECT_EQ(d, 1234.5);
+  EXPECT_FALSE(ParseQuantityText("-", d));
+  EXPECT_FALSE(ParseQuantityText("", d));
+}
+
+}  // namespace
+}  // namespace kaveta
