@@ -7,8 +7,16 @@
 
 namespace kaveta {
 
+class IniBatch;
+
 void loadINI(Kaveta& k, const std::string& iniFileName);
 // False when the file could not be written (callers may ignore it).
 bool saveINI(Kaveta& k, const std::string& iniFileName);
+
+// The same entries read from or written into a file already open as a batch,
+// for files that hold them beside other entries (table files): one read, one
+// write. Reading a batch whose file did not exist changes nothing.
+void loadINI(Kaveta& k, const IniBatch& file);
+void saveINI(Kaveta& k, IniBatch& file);
 
 }  // namespace kaveta

@@ -1,0 +1,25 @@
+#include "settings/check_effects.h"
+
+namespace kaveta {
+
+void ApplyKeisenEnabled(Kaveta& k, int group) {
+  // Line type, line colour and layer of each group, as the panel shows them.
+  static constexpr int kCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
+  if (group < 0 || group > 2) return;
+  const bool enabled = k.ui.ckKeisen[group].value == 1;
+  for (int index : kCombos[group]) k.ui.Combo1[index].enabled = enabled;
+}
+
+void ApplyNameCase(Kaveta& k) {
+  const bool upper = k.ui.chkC.value == 1;
+  for (int row = 1; row <= kRows; ++row) {
+    // UTF-8 continuation and lead bytes are all above 0x7F, so changing
+    // ASCII letters byte by byte never touches a Japanese character.
+    for (char& c : k.ui.txtname[row].text) {
+      if (upper && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+}
+
+}  // namespace kaveta

@@ -1,0 +1,163 @@
+#include "settings/settings_file.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <type_traits>
+
+#include "settings/check_effects.h"
+#include "settings/format.h"
+#include "settings/ini_file.h"
+
+namespace kaveta {
+namespace {
+
+static_assert(std::is_same_v<decltype(Kaveta::itemAlignment), int> &&
+                  std::is_same_v<decltype(Kaveta::tableStyle), int>,
+              "the number entries share one slot type");
+
+enum class Kind {
+  Check,  // check box value, "0" or "1"
+  Text,   // control text as it is, possibly empty
+  Int16,  // program value read through a 16-bit conversion
+  Flag,   // "True" / "False"
+};
+
+// Where an entry lives: exactly one member is set, matching the kind.
+struct Slot {
+  Control* control = nullptr;
+  int* number = nullptr;
+  bool* flag = nullptr;
+};
+
+struct Entry {
+  const char* section;
+  const char* key;
+  Kind kind;
+  Slot (*slot)(Kaveta&);
+  void (*onChange)(Kaveta&) = nullptr;  // what a click on the box would do
+};
+
+// The one description of the settings file: loading, saving and the order of
+// a new file all come from this table, so the format can only round-trip.
+const std::array<Entry, 24> kEntries = {{
+    {"Grid", "Sotowaku", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.ckKeisen[0]}; },
+     [](Kaveta& k) { ApplyKeisenEnabled(k, 0); }},
+    {"Grid", "Soto_lc", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[1]}; }},
+    {"Grid", "Soto_lt", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[9]}; }},
+    {"Grid", "Soto_ly", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[5]}; }},
+    {"Grid", "Tatesen", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.ckKeisen[1]}; },
+     [](Kaveta& k) { ApplyKeisenEnabled(k, 1); }},
+    {"Grid", "Tate_lc", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[2]}; }},
+    {"Grid", "Tate_lt", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[10]}; }},
+    {"Grid", "Tate_ly", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[6]}; }},
+    {"Grid", "Yokosen", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.ckKeisen[2]}; },
+     [](Kaveta& k) { ApplyKeisenEnabled(k, 2); }},
+    {"Grid", "Yoko_lc", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[7]}; }},
+    {"Grid", "Yoko_lt", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[11]}; }},
+    {"Grid", "Yoko_ly", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[8]}; }},
+    {"Moji", "Mojishu", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[3]}; }},
+    {"Moji", "Moji_ly", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[4]}; }},
+    {"kihon", "Tani", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.cbTaniD}; }},
+    {"kihon", "Keta", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Comboketa}; }},
+    {"kihon", "Sonota", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Text2}; }},
+    {"kihon", "Utiwakemenseki", Kind::Check,
+     [](Kaveta& k) { return Slot{.control = &k.ui.chkUTIWAKE[0]}; }},
+    {"kihon", "Toosibango", Kind::Check,
+     [](Kaveta& k) { return Slot{.control = &k.ui.chkUTIWAKE[1]}; }},
+    {"kihon", "tensoType", Kind::Int16, [](Kaveta& k) { return Slot{.number = &k.tableStyle}; }},
+    {"kihon", "blKoumokuwrt", Kind::Flag,
+     [](Kaveta& k) { return Slot{.flag = &k.writeItemCatalogue}; }},
+    {"kihon", "intYose", Kind::Int16, [](Kaveta& k) { return Slot{.number = &k.itemAlignment}; }},
+    {"kihon", "mZtext", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.chkM}; }},
+    {"kihon", "chkC", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.chkC}; },
+     [](Kaveta& k) { ApplyNameCase(k); }},
+}};
+
+bool EqualsIgnoringCase(const std::string& a, const char* b) {
+  const std::string_view bv(b);
+  if (a.size() != bv.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(bv[i])) return false;
+  }
+  return true;
+}
+
+// "True" / "False" in any case, or a number (0 is false).
+bool ParseFlag(const std::string& text, bool& out) {
+  double number = 0;
+  if (EqualsIgnoringCase(text, "true")) {
+    out = true;
+    return true;
+  }
+  if (EqualsIgnoringCase(text, "false")) {
+    out = false;
+    return true;
+  }
+  if (!ParseDouble(text, number)) return false;
+  out = number != 0;
+  return true;
+}
+
+// Assigns one stored value; a value that does not convert leaves the slot as
+// it was.
+void LoadEntry(Kaveta& k, const Entry& e, const std::string& text) {
+  const Slot slot = e.slot(k);
+  std::int32_t number = 0;
+  switch (e.kind) {
+    case Kind::Text:
+      slot.control->text = text;
+      return;
+    case Kind::Check:
+      // A check box takes only cleared or ticked.
+      if (!StoredWholeNumber(text, -32768, 32767, number) || number < 0 || number > 1) return;
+      if (slot.control->value == number) return;
+      slot.control->value = number;
+      if (e.onChange) e.onChange(k);
+      return;
+    case Kind::Int16:
+      if (StoredWholeNumber(text, -32768, 32767, number)) *slot.number = number;
+      return;
+    case Kind::Flag:
+      ParseFlag(text, *slot.flag);
+      return;
+  }
+}
+
+std::string SavedText(Kaveta& k, const Entry& e) {
+  const Slot slot = e.slot(k);
+  switch (e.kind) {
+    case Kind::Text: return slot.control->text;
+    case Kind::Check: return std::to_string(slot.control->value);
+    case Kind::Int16: return std::to_string(*slot.number);
+    case Kind::Flag: return *slot.flag ? "True" : "False";
+  }
+  return std::string();
+}
+
+}  // namespace
+
+void loadINI(Kaveta& k, const IniBatch& file) {
+  // A file that is not there is no settings file at all: keep the window as
+  // it is rather than emptying every text box.
+  if (!file.FileExisted()) return;
+  for (const Entry& e : kEntries) LoadEntry(k, e, file.Read(e.section, e.key));
+}
+
+void saveINI(Kaveta& k, IniBatch& file) {
+  for (const Entry& e : kEntries) file.Write(e.section, e.key, SavedText(k, e));
+}
+
+void loadINI(Kaveta& k, const std::string& iniFileName) {
+  const IniBatch file(k.env, iniFileName);
+  loadINI(k, file);
+}
+
+bool saveINI(Kaveta& k, const std::string& iniFileName) {
+  IniBatch file(k.env, iniFileName);
+  saveINI(k, file);
+  return file.Commit();
+}
+
+}  // namespace kaveta
