@@ -1,0 +1,324 @@
+// Reads TEMP.TXT, the host's selection as figure commands, for example:
+//
+//   hq                                   first line: ignored
+//   hs 100 100 50 ...                    scale of layer groups 0..f
+//   lg0 / ly2 / lt1 / cn3                current layer group, layer, line type, text kind
+//   lc5                                  host pen colour 5
+//   lc10 16763904                        explicit colour (consumed)
+//   sl 0 0 5460 0 5460 3640 0 3640       solid figure (consumed, measured)
+//   sc 10000 2000 500 0 360 1 0          circle-related solid (consumed)
+//   0 0 12000 0                          anything else passes through
+//
+// Consumed lines leave an empty line in the pass-through text so that the
+// output keeps the host's line order.
+#include "exchange/reader.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exchange/groups.h"
+#include "exchange/text_append.h"
+#include "platform/encoding.h"
+#include "settings/format.h"
+#include "text/lines.h"
+
+namespace kaveta {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+bool StartsNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool IsAscii(std::string_view s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+// The character (not byte) that starts at byte `at`, or empty past the end.
+std::string_view CharAt(std::string_view utf8, std::size_t at) {
+  if (at >= utf8.size()) return {};
+  std::size_t end = at + 1;
+  while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+  return utf8.substr(at, end - at);
+}
+
+// Whole numbers from host text: the lenient reading (not a number: 0),
+// halves to even as the host's own integer conversion does.
+double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(text)); }
+
+class Reader {
+ public:
+  Reader(Kaveta& k, std::string_view bytes) : k_(k), s_(k.state), cursor_(bytes) {}
+
+  ReadOutcome Run() {
+    std::string_view raw;
+    if (!cursor_.Next(raw)) return ReadOutcome::Complete;  // no line at all
+    while (cursor_.Next(raw)) {
+      const std::string_view line = Decode(raw);
+      const Step step = Interpret(line);
+      if (step.outcome) return *step.outcome;
+      if (step.skipLine) continue;
+      AppendLine(s_.passThroughText, step.consumed ? std::string_view() : step.passed);
+    }
+    return ReadOutcome::Complete;
+  }
+
+ private:
+  struct Step {
+    std::optional<ReadOutcome> outcome;  // reading ends here
+    bool consumed = false;
+    bool skipLine = false;  // nothing at all goes to the pass-through text
+    std::string_view passed;
+  };
+
+  // Plain ASCII lines (nearly all of them) are used in place.
+  std::string_view Decode(std::string_view raw) {
+    if (IsAscii(raw)) return raw;
+    converted_ = Cp932ToUtf8(raw);
+    return converted_;
+  }
+
+  Step Interpret(std::string_view line) {
+    Step step;
+    step.passed = line;
+    if (!line.empty() && Lower(line[0]) == 'h') {
+      const std::string_view word = line.substr(0, line.find(' '));
+      if (EqualsNoCase(word, "hhp1ch")) return TitleLine();
+      StoreHeader(word, line);
+    }
+    if (line.size() < 2) {
+      if (line == "#" && k_.runMode == RunMode::TableDesign) step.outcome = ReadOutcome::Stopped;
+      return step;
+    }
+    const char key[2] = {Lower(line[0]), Lower(line[1])};
+    switch (key[0]) {
+      case 'l':
+        if (key[1] == 'g') LayerGroupLine(line);
+        else if (key[1] == 'y') LayerLine(line);
+        else if (key[1] == 't') s_.currentLineType.assign(line.substr(2));
+        else if (key[1] == 'c') return ColourLine(line);
+        break;
+      case 'c':
+        if (key[1] == 'n') s_.currentTextKind.assign(line.substr(2));
+        break;
+      case 's':
+        if (key[1] == 'l') return SolidLine(line);
+        if (key[1] == 'c' || key[1] == 'e' || key[1] == 'o' || key[1] == 'g')
+          return CircleLine(line, key[1]);
+        break;
+      default:
+        break;
+    }
+    return step;
+  }
+
+  // The fields of a header line replace the whole stored set; a short line
+  // leaves the missing fields empty rather than mixing in an older line.
+  template <std::size_t N>
+  void StoreFields(std::array<std::string, N>& into, std::size_t count, std::string_view line) {
+    Split(line);
+    for (std::size_t i = 0; i < count && i < N; ++i) {
+      if (i < fields_.size()) into[i].assign(fields_[i]);
+      else into[i].clear();
+    }
+  }
+
+  void StoreHeader(std::string_view word, std::string_view line) {
+    if (EqualsNoCase(word, "hs")) StoreFields(s_.headerScale, 17, line);
+    else if (EqualsNoCase(word, "hcw")) StoreFields(s_.headerTextWidth, 11, line);
+    else if (EqualsNoCase(word, "hch")) StoreFields(s_.headerTextHeight, 11, line);
+    else if (EqualsNoCase(word, "hcd")) StoreFields(s_.headerTextSpacing, 11, line);
+    else if (EqualsNoCase(word, "hcc")) StoreFields(s_.headerTextColour, 11, line);
+  }
+
+  // "hhp1ch": the next line is the title line and takes its place.
+  Step TitleLine() {
+    Step step;
+    std::string_view raw;
+    if (!cursor_.Next(raw)) {
+      s_.tableTitle.clear();
+      k_.ui.txtHyoumei.text.clear();
+      step.skipLine = true;
+      return step;
+    }
+    const std::string_view line = Decode(raw);
+    const std::size_t quote = line.find('"');
+    s_.tableTitle.assign(quote == std::string_view::npos ? line : line.substr(quote + 1));
+    k_.ui.txtHyoumei.text = s_.tableTitle;
+    step.passed = line;
+    return step;
+  }
+
+  void LayerGroupLine(std::string_view line) {
+    const std::string_view digit = CharAt(line, 2);
+    if (digit.size() == 1 && Lower(digit[0]) == 'n') {
+      if (k_.runMode == RunMode::LayerNamingExternal) {
+        std::string shown = s_.currentLayerGroup;
+        if (!shown.empty() && shown[0] >= 'a' && shown[0] <= 'z')
+          shown[0] = static_cast<char>(shown[0] - 'a' + 'A');
+        k_.ui.txtHyoumei.text = shown;
+      }
+      return;
+    }
+    s_.currentLayerGroup.assign(digit);
+    // Only "0".."9", "a".."f" name a layer group; any other digit has no
+    // scale in the header, so it counts as 0.
+    const int slot = HexDigitSlot(digit);
+    s_.currentGroupScale = slot == 0 ? 0.0f : static_cast<float>(LenientNumber(s_.headerScale[slot]));
+  }
+
+  void LayerLine(std::string_view line) {
+    const std::string_view digit = CharAt(line, 2);
+    if (digit.size() == 1 && Lower(digit[0]) == 'n') {
+      if (k_.runMode == RunMode::LayerNamingExternal) LayerName(line);
+      return;
+    }
+    s_.currentLayer.assign(digit);
+  }
+
+  // "lyn" + name in LayerNamingExternal names the row of the current layer;
+  // a name "#c#RRGGBB" also paints its swatches. A layer that is no row
+  // changes nothing.
+  void LayerName(std::string_view line) {
+    const int row = HexDigitSlot(s_.currentLayer);
+    if (row == 0) return;
+    k_.ui.txtname[row].text.assign(line.substr(3));
+    if (line.size() >= 5 && EqualsNoCase(line.substr(3, 2), "#c")) {
+      const std::int32_t colour = ParseColour(line.substr(5));
+      k_.ui.Lblpic[row].backColour = colour;
+      k_.ui.Lblpic[row + kMaxGroups].backColour = colour;
+    }
+  }
+
+  Step ColourLine(std::string_view line) {
+    Step step;
+    step.passed = line;
+    if (StartsNoCase(line, "lc10 ")) {
+      s_.currentColourNumber = "10";
+      // A value without a 32-bit form is no colour the host can draw: black.
+      const double value = WholeNumber(line.substr(5));
+      const bool fits = value >= std::numeric_limits<std::int32_t>::min() &&
+                        value <= std::numeric_limits<std::int32_t>::max();
+      s_.currentColour = fits ? static_cast<std::int32_t>(value) : 0;
+      step.consumed = true;
+      return step;
+    }
+    s_.currentColourNumber.assign(line.substr(2));
+    const double n = WholeNumber(s_.currentColourNumber);
+    // Numbers outside the pen table (negative ones too) are SXF custom colours.
+    if (!(n >= 0 && n <= 116)) {
+      k_.Message("SXFカスタム線色があります。現在対応してないので終了します。<(_ _)>申し訳ないです",
+                 MsgIcon::None);
+      step.outcome = ReadOutcome::ProcessEnded;
+      return step;
+    }
+    s_.currentColour = s_.penColourTable[static_cast<std::size_t>(n)];
+    return step;
+  }
+
+  Step SolidLine(std::string_view line) {
+    Step step;
+    step.passed = line;
+    if (!FindOrAddGroup(k_, s_.currentColour)) return StopAtLimit(line);
+    ColourGroup& group = s_.groups[s_.currentGroup];
+    ++group.solidCount;
+    Split(line);
+    switch (fields_.size()) {
+      case 5:
+        AppendLine(group.twoPointLines, line);
+        step.consumed = true;
+        break;
+      case 7:
+      case 9:
+        MeasureSolid(k_, fields_);
+        AppendLine(group.measuredLines, line);
+        step.consumed = true;
+        break;
+      default:
+        // Counted, but kept in the pass-through text: no block holds it, and
+        // dropping it would lose the figure from the output.
+        break;
+    }
+    return step;
+  }
+
+  Step CircleLine(std::string_view line, char kind) {
+    Step step;
+    step.passed = line;
+    if (!FindOrAddGroup(k_, s_.currentColour)) return StopAtLimit(line);
+    if (IsAreaMode(k_.runMode)) {
+      s_.circularSolidFound = true;
+    } else {
+      ColourGroup& group = s_.groups[s_.currentGroup];
+      std::string& block = kind == 'c' ? group.scLines
+                           : kind == 'e' ? group.seLines
+                           : kind == 'o' ? group.soLines
+                                         : group.sgLines;
+      AppendLine(block, line);
+    }
+    step.consumed = true;
+    return step;
+  }
+
+  // A 17th colour ends the interpretation, but the figures from here on are
+  // kept unchanged in the pass-through text, under their own colour, so the
+  // output loses none of them.
+  Step StopAtLimit(std::string_view line) {
+    Step step;
+    AppendLine(s_.passThroughText, "lc10 " + std::to_string(s_.currentColour));
+    AppendLine(s_.passThroughText, line);
+    std::string_view raw;
+    while (cursor_.Next(raw)) AppendLine(s_.passThroughText, Decode(raw));
+    step.outcome = ReadOutcome::Stopped;
+    return step;
+  }
+
+  // Fields at every single blank: two blanks give an empty field.
+  void Split(std::string_view line) {
+    fields_.clear();
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t blank = line.find(' ', start);
+      if (blank == std::string_view::npos) {
+        fields_.push_back(line.substr(start));
+        return;
+      }
+      fields_.push_back(line.substr(start, blank - start));
+      start = blank + 1;
+    }
+  }
+
+  Kaveta& k_;
+  RunState& s_;
+  LineCursor cursor_;
+  std::string converted_;
+  std::vector<std::string_view> fields_;
+};
+
+}  // namespace
+
+ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes) {
+  k.state.exchangeRead = true;
+  k.state.currentGroup = 0;
+  // Restored catalogue rows keep their slots in AreaPreviousTable.
+  if (k.runMode != RunMode::AreaPreviousTable) k.state.nextGroup = 1;
+  Reader reader(k, bytes);
+  return reader.Run();
+}
+
+}  // namespace kaveta
