@@ -8,27 +8,27 @@ prefix=$(mktemp -d)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
-wine64 wineboot -i >/dev/null 2>&1
+wine wineboot -i >/dev/null 2>&1
 
 # Japanese fonts for the window: map the Windows names to IPA Gothic.
 for name in "MS Gothic" "MS PGothic" "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック"; do
-  wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
     /d "IPAGothic" /f >/dev/null 2>&1 || true
 done
 
 key='HKCU\Software\KavetaTest\Pen'
-wine64 reg add "$key" /v Color00 /t REG_SZ /d FFFFFF /f >/dev/null
-wine64 reg add "$key" /v Color05 /t REG_SZ /d FF00FF /f >/dev/null
-wine64 reg add 'HKCU\Software\KavetaTest\Draw' /v Reverse /t REG_DWORD /d 1 /f >/dev/null
+wine reg add "$key" /v Color00 /t REG_SZ /d FFFFFF /f >/dev/null
+wine reg add "$key" /v Color05 /t REG_SZ /d FF00FF /f >/dev/null
+wine reg add 'HKCU\Software\KavetaTest\Draw' /v Reverse /t REG_DWORD /d 1 /f >/dev/null
 # Text stored with a number kind: read back as text up to its first NUL.
-wine64 reg add 'HKCU\Software\KavetaTest\Draw' /v AsNumber /t REG_DWORD /d 0x00004241 /f >/dev/null
-wine64 reg add 'HKCU\Software\KavetaTest\Folder' /v ZFILE /t REG_SZ /d 'C:\jww\data' /f >/dev/null
+wine reg add 'HKCU\Software\KavetaTest\Draw' /v AsNumber /t REG_DWORD /d 0x00004241 /f >/dev/null
+wine reg add 'HKCU\Software\KavetaTest\Folder' /v ZFILE /t REG_SZ /d 'C:\jww\data' /f >/dev/null
 export KAVETA_WINE_REGISTRY=1
 
 failed=0
 for t in "$build"/tests/*_test.exe; do
   echo "-- $(basename "$t")"
-  if ! wine64 "$t" --gtest_brief=1; then
+  if ! wine "$t" --gtest_brief=1; then
     failed=1
     echo "FAILED: $t"
   fi

@@ -32,7 +32,8 @@ TEST(Encoding, InvalidShiftJisBytesBecomeReplacementCharacters) {
 }
 
 TEST(Encoding, UnmappableCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji
+  EXPECT_EQ(Utf8ToCp932("a가b"), "a?b");  // Hangul is not in code page 932
+  EXPECT_EQ(Utf8ToCp932("é"), "?");      // no best-fit look-alike
 }
 
 TEST(Encoding, AsciiPassesUnchanged) {

@@ -19,13 +19,16 @@ std::wstring Widen(std::string_view in, UINT codePage) {
   return w;
 }
 
+// No best-fit mapping: a character 932 lacks becomes "?" rather than a
+// look-alike, as in the POSIX build.
 std::string Narrow(const std::wstring& w, UINT codePage) {
   if (w.empty()) return {};
-  const int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                    nullptr, nullptr);
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int n = WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), nullptr,
+                                    0, nullptr, nullptr);
   std::string out(n, '\0');
-  WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), out.data(), n,
+                      nullptr, nullptr);
   return out;
 }
 
