@@ -1,0 +1,159 @@
+#include "settings/catalogue.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/encoding.h"
+#include "settings/format.h"
+#include "settings/ini_file.h"
+#include "text/lines.h"
+
+namespace kaveta {
+namespace {
+
+bool SameHeader(std::string_view line, std::string_view header) {
+  if (line.size() != header.size()) return false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != header[i]) return false;
+  }
+  return true;
+}
+
+std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
+
+// A row is in use when its left swatch shows a colour or it has a name.
+bool RowInUse(const Kaveta& k, int row) {
+  return k.ui.Lblpic[row].backColour != k.state.backgroundColour ||
+         !k.ui.txtname[row].text.empty();
+}
+
+void PaintSwatch(Control& swatch, std::int32_t colour) {
+  swatch.backColour = colour;
+  swatch.tooltip = RgbText(colour);
+}
+
+// Unit text "unit,multiplier[,...]": the caption is the unit; a missing,
+// empty, non-numeric or zero multiplier counts as 1.
+void LoadUnit(Kaveta& k, int row, const std::string& unitText) {
+  Control& unit = k.ui.Label5[row];
+  unit.tooltip = unitText;
+  if (unitText.empty()) return;
+  const std::size_t comma = unitText.find(',');
+  unit.text = unitText.substr(0, comma);
+  std::string multiplier;
+  if (comma != std::string::npos) {
+    const std::size_t next = unitText.find(',', comma + 1);
+    multiplier = unitText.substr(comma + 1, next == std::string::npos ? next : next - comma - 1);
+  }
+  double value = 0;
+  if (multiplier.empty() || !ParseDouble(multiplier, value) || value == 0) multiplier = "1";
+  k.state.groups[row].multiplier = multiplier;
+}
+
+void LoadEmptyRow(Kaveta& k, int row) {
+  for (Control* swatch : {&k.ui.Lblpic[row], &k.ui.Lblpic[row + kRows]}) {
+    swatch->backColour = k.state.backgroundColour;
+    swatch->tooltip.clear();
+  }
+  k.ui.txtname[row].text.clear();
+}
+
+}  // namespace
+
+void ReadListFile(Kaveta& k) {
+  const std::optional<std::string> bytes =
+      k.env.files ? k.env.files->Read(k.env.InProgramFolder("kaveta.lst")) : std::nullopt;
+  if (!bytes) return;  // no catalogue: the lists stay empty
+  const std::string text = Cp932ToUtf8(*bytes);
+  const std::vector<std::string_view> lines = SplitLines(text);
+  std::string_view section;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    if (!line.empty() && line.front() == '[') {
+      section = line;
+      // The line after a header is an entry whatever it holds; a header on
+      // the last line leaves an empty section.
+      if (++i == lines.size()) break;
+      line = lines[i];
+    }
+    if (SameHeader(section, "[items]")) {
+      k.ui.Combo2.list.emplace_back(line);
+    } else if (SameHeader(section, "[tani]")) {
+      k.ui.cbTani[0].list.emplace_back(line);
+      k.ui.cbTaniD.list.emplace_back(line);
+    }
+  }
+}
+
+void loadKoumoku(Kaveta& k, const IniBatch& file) {
+  // No row file at all is no previous table: painting every row from unset
+  // colour slots would only make sixteen black rows that count as used.
+  if (!file.FileExisted()) return;
+
+  std::int32_t count = 0;
+  const bool countKnown =
+      StoredWholeNumber(file.Read("koumokusuu", "koumokusuu"), 0, kRows, count);
+  if (countKnown) k.state.nextGroup = count + 1;
+  // Rows above the stored count are not part of the table, whatever an
+  // earlier, longer save left in the file.
+  const int storedRows = countKnown ? count : kRows;
+
+  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+  for (int row = 1; row <= storedRows; ++row) {
+    std::int32_t colour = 0;
+    if (StoredWholeNumber(file.Read("Solid", Numbered("Solidclr_", row)), kMin, kMax, colour))
+      k.state.groups[row].colour = colour;
+    if (StoredWholeNumber(file.Read("Solid", Numbered("Solidclr_", row + kRows)), kMin, kMax,
+                          colour))
+      k.state.restoredRightColour[row] = colour;
+  }
+
+  for (int row = 1; row <= kRows; ++row) {
+    if (row > storedRows) {
+      LoadEmptyRow(k, row);
+      continue;
+    }
+    k.ui.txtname[row].text = file.Read("koukoku", Numbered("koumoku_", row));
+    LoadUnit(k, row, file.Read("tani", Numbered("tani_", row)));
+    PaintSwatch(k.ui.Lblpic[row], k.state.groups[row].colour);
+    PaintSwatch(k.ui.Lblpic[row + kRows], k.state.restoredRightColour[row]);
+  }
+}
+
+void saveKoumoku(Kaveta& k, IniBatch& file) {
+  int used = 0;
+  for (int row = 1; row <= kRows; ++row)
+    if (RowInUse(k, row)) ++used;
+  file.Write("koumokusuu", "koumokusuu", std::to_string(used));
+
+  // Used rows are stored packed, numbered 1..N in row order.
+  int j = 1;
+  for (int row = 1; row <= kRows; ++row) {
+    if (!RowInUse(k, row)) continue;
+    file.Write("Solid", Numbered("Solidclr_", j), std::to_string(k.ui.Lblpic[row].backColour));
+    file.Write("Solid", Numbered("Solidclr_", j + kRows),
+               std::to_string(k.ui.Lblpic[row + kRows].backColour));
+    file.Write("koukoku", Numbered("koumoku_", j), k.ui.txtname[row].text);
+    file.Write("tani", Numbered("tani_", j), k.ui.Label5[row].tooltip);
+    ++j;
+  }
+}
+
+void loadKoumoku(Kaveta& k, const std::string& iniFileName) {
+  const IniBatch file(k.env, iniFileName);
+  loadKoumoku(k, file);
+}
+
+bool saveKoumoku(Kaveta& k, const std::string& iniFileName) {
+  IniBatch file(k.env, iniFileName);
+  saveKoumoku(k, file);
+  return file.Commit();
+}
+
+}  // namespace kaveta
