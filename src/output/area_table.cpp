@@ -1,0 +1,251 @@
+#include "output/area_table.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "settings/format.h"
+#include "text/lines.h"
+
+namespace kaveta {
+namespace {
+
+constexpr const char* kText2Caption = "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ";
+
+std::string Repeat(std::string_view piece, long times) {
+  std::string out;
+  for (long i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+// Host markup "^u" (either case) takes no room in the drawn text.
+std::string WithoutMarkup(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '^' && i + 1 < text.size() && (text[i + 1] == 'u' || text[i + 1] == 'U')) {
+      ++i;
+      continue;
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+std::vector<std::string> SplitCommas(std::string_view text) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', start);
+    fields.emplace_back(text.substr(start, comma - start));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return fields;
+}
+
+bool IsBlankOnly(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Sizes are worked out in double from their single-precision inputs and
+// stored once as single, as the host reads them.
+float Single(double value) { return static_cast<float>(value); }
+
+float ColumnTextWidth(const TableInputs& in, int length) {
+  return Single(static_cast<double>(in.cw) * length / 2 +
+                static_cast<double>(in.cs) * (length - 1) / 2 + 2.0 * in.gapWidth);
+}
+
+int DecimalsOf(const Kaveta& k) {
+  std::int32_t d = 0;
+  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
+}
+
+bool Checked(const Control& c) { return c.value == 1; }
+
+}  // namespace
+
+std::string padToWidth(std::string_view text, int width, int mode, std::string_view pad) {
+  const long b = static_cast<long>(SjisByteLength(text));
+  const std::size_t cut = static_cast<std::size_t>(std::max(width, 0));
+  switch (mode) {
+    case 0:
+      return std::string(text) + Repeat(pad, width - b);
+    case 1:
+      return Repeat(pad, width - b) + std::string(text);
+    case 2: {
+      const long c = b < width ? (width - b + 1) / 2 : 0;
+      return FirstChars(Repeat(pad, c) + std::string(text) + Repeat(pad, c), cut);
+    }
+    case 3:
+      return FirstChars(" " + std::string(text) + " " + Repeat("・", width), cut);
+    default:
+      return "";
+  }
+}
+
+bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem) {
+  const std::string& kindBox = k.ui.Combo1[3].text;
+  in.textKindText = kindBox.empty() ? k.state.currentTextKind
+                                    : std::string(kindBox.substr(FirstChars(kindBox, 2).size()));
+  std::int32_t kind = 0;
+  if (!ParseInt32(in.textKindText, kind) || kind < 1 || kind > 16) {
+    const std::string shown = kindBox.empty() ? "cn" + in.textKindText : kindBox;
+    problem = "作表設定の「文字種」が正しくありません（" + shown +
+              "）。\r\ncn1からcn10までのどれかを選んでください。";
+    return false;
+  }
+  in.textKind = kind;
+
+  const std::vector<std::string> fields = SplitCommas(k.ui.Text2.text);
+  double numbers[3] = {0, 0, 0};
+  bool ok = fields.size() >= 4;
+  for (int i = 0; ok && i < 3; ++i)
+    ok = ParseDouble(fields[static_cast<std::size_t>(i)], numbers[i]);
+  if (!ok) {
+    problem = std::string("作表設定の「") + kText2Caption + "」が正しくありません（" +
+              k.ui.Text2.text +
+              "）。\r\n数値3つとレイヤをカンマで区切って入力してください（例 20,2,2,lya）。";
+    return false;
+  }
+  in.solidWidth = Single(numbers[0]);
+  in.gapHeight = Single(numbers[1]);
+  in.gapWidth = Single(numbers[2]);
+  in.swatchLayer = fields[3];
+
+  // A header entry the input never filled counts as 0.
+  const auto size = [&](const std::array<std::string, 17>& header) {
+    return Single(LenientNumber(header[static_cast<std::size_t>(kind)]));
+  };
+  in.cw = size(k.state.headerTextWidth);
+  in.chh = size(k.state.headerTextHeight);
+  in.cs = size(k.state.headerTextSpacing);
+  return true;
+}
+
+TableContent TableContentFromWindow(const Kaveta& k) {
+  TableContent c;
+  for (int i = 1; i <= kRows; ++i)
+    c.names[static_cast<std::size_t>(i)] = k.ui.txtname[static_cast<std::size_t>(i)].text;
+  c.title = k.ui.txtHyoumei.text;
+  return c;
+}
+
+static bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
+  return !content.names[static_cast<std::size_t>(i)].empty() ||
+         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
+}
+
+int TableRowsInUse(const Kaveta& k, const TableContent& content) {
+  int n = 0;
+  for (int i = 1; i <= kRows; ++i)
+    if (RowInUse(k, content, i)) ++n;
+  return n;
+}
+
+TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                        int rows) {
+  TableSizes s;
+  for (std::size_t i = 1; i <= kRows; ++i) {
+    s.longestName =
+        std::max(s.longestName, static_cast<int>(SjisByteLength(WithoutMarkup(content.names[i]))));
+    s.longestUnit = std::max(s.longestUnit,
+                             static_cast<int>(SjisByteLength(WithoutMarkup(k.ui.Label5[i].text))));
+    s.longestQuantity =
+        std::max(s.longestQuantity, static_cast<int>(CharCount(k.ui.Text_sum[i].text)));
+  }
+  s.w0 = Single(static_cast<double>(in.solidWidth) + 2.0 * in.gapWidth);
+  s.R = Single(static_cast<double>(in.chh) + 2.0 * in.gapHeight);
+  s.nameColumnWidth = ColumnTextWidth(in, s.longestName);
+  s.quantityColumnWidth = ColumnTextWidth(in, s.longestQuantity);
+  s.unitColumnWidth = ColumnTextWidth(in, s.longestUnit);
+  s.W = Single(static_cast<double>(s.w0) + s.quantityColumnWidth + s.nameColumnWidth +
+               s.unitColumnWidth);
+  s.H = Single(static_cast<double>(rows) * s.R);
+  return s;
+}
+
+void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                      std::int64_t solidCount, OutputText& out) {
+  const int rows = TableRowsInUse(k, content);
+  const TableSizes s = MeasureTable(k, in, content, rows);
+  const auto& ui = k.ui;
+  const double w0 = s.w0, nameW = s.nameColumnWidth, quantityW = s.quantityColumnWidth;
+  const double gapW = in.gapWidth, gapH = in.gapHeight, R = s.R;
+
+  out.Item("#");
+  const std::int64_t labels = std::min<std::int64_t>(
+      std::max<std::int64_t>(solidCount, 0), static_cast<std::int64_t>(k.state.solids.size()));
+  if (Checked(ui.chkUTIWAKE[1])) {
+    for (std::int64_t n = 1; n <= labels; ++n) {
+      const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
+      out.LabelAt(f.centreX, f.centreY, "(" + std::to_string(n) + ")");
+    }
+  }
+  if (Checked(ui.chkUTIWAKE[0])) {
+    const int decimals = DecimalsOf(k);
+    const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
+    for (std::int64_t n = 1; n <= labels; ++n) {
+      const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
+      out.LabelAt(f.centreX, f.centreY - below, FormatQuantity(f.area, decimals));
+    }
+  }
+
+  out.Item("bz");
+  if (Checked(ui.ckKeisen[0])) {
+    out.Item(ui.Combo1[1].text);
+    out.Item(ui.Combo1[5].text);
+    out.Item(ui.Combo1[9].text);
+    out.Item("r1");
+    out.Displacement(0, -s.H);
+    out.Displacement(s.W, 0);
+    out.Displacement(0, s.H);
+    out.Displacement(-s.W, 0);
+    out.Item("r0");
+  }
+  if (Checked(ui.ckKeisen[1])) {
+    out.Item(ui.Combo1[2].text);
+    out.Item(ui.Combo1[6].text);
+    out.Item(ui.Combo1[10].text);
+    for (const float x : {s.w0, Single(w0 + nameW), Single(w0 + nameW + quantityW)})
+      out.Segment(x, 0, x, -s.H);
+  }
+  if (Checked(ui.ckKeisen[2])) {
+    out.Item(ui.Combo1[7].text);
+    out.Item(ui.Combo1[8].text);
+    out.Item(ui.Combo1[11].text);
+    for (int h = 1; h < rows; ++h) {
+      const float y = Single(-h * R);
+      out.Segment(0, y, s.W, y);
+    }
+  }
+  out.Item(ui.Combo1[3].text);
+  out.Title(content.title);
+
+  int h = 0;
+  for (int i = 1; i <= kRows; ++i) {
+    if (!RowInUse(k, content, i)) continue;
+    ++h;
+    const std::size_t r = static_cast<std::size_t>(i);
+    const float y = Single(-h * R + gapH);
+    out.Item(ui.Combo1[4].text);
+    const std::string name = padToWidth(content.names[r], s.longestName, k.itemAlignment, " ");
+    if (!IsBlankOnly(name)) out.TextAt(Single(w0 + gapW), y, name);
+    const long blanks = s.longestQuantity - static_cast<long>(CharCount(ui.Text_sum[r].text));
+    out.TextAt(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + ui.Text_sum[r].text);
+    out.TextAt(Single(w0 + nameW + gapW + quantityW), y, ui.Label5[r].text);
+
+    if (ui.Lblpic[r].backColour == k.state.backgroundColour) continue;
+    const float y1 = y;
+    const float y2 = Single((1 - h) * R - gapH);
+    const std::string mid = Num(w0 / 2);
+    const std::string right = Num(Single(w0 - gapW));
+    out.Item(in.swatchLayer);
+    out.Colour(ui.Lblpic[r + kRows].backColour);
+    out.Solid({mid, Num(y1), mid, Num(y2), right, Num(y2), right, Num(y1)});
+    out.Colour(ui.Lblpic[r].backColour);
+    const std::string left = Num(in.gapWidth);
+    out.Solid({left, Num(y1), left, Num(y2), mid, Num(y2), mid, Num(y1)});
+  }
+}
+
+}  // namespace kaveta

@@ -1,0 +1,60 @@
+// The area table: a ruled grid with a swatch, name, quantity and unit per
+// row in use, under the title, optionally with a label at every measured
+// solid figure. Composed into an OutputText; nothing here touches a file.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "output/output_writer.h"
+#include "ui/kaveta.h"
+
+namespace kaveta {
+
+// Aligns text within a width counted in Shift_JIS bytes. Modes: 0 left,
+// 1 right, 2 centre, 3 dot leader; any other mode gives the empty text. The
+// centre and leader forms are cut to the first `width` characters.
+std::string padToWidth(std::string_view text, int width, int mode, std::string_view pad);
+
+// The settings the table geometry depends on, read from the panel and the
+// header values of the exchange input.
+struct TableInputs {
+  std::string textKindText;  // the kind as text ("3")
+  int textKind = 0;
+  float cw = 0, chh = 0, cs = 0;  // character width, height, spacing
+  float solidWidth = 0, gapHeight = 0, gapWidth = 0;
+  std::string swatchLayer;
+};
+
+// False when the table cannot be composed; `problem` then holds a message
+// naming the setting to fix.
+bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem);
+
+// The names and title the table shows. Normally the window's own; the
+// layer-naming output shows names it has not yet put into the window.
+struct TableContent {
+  std::array<std::string, kRows + 1> names;  // rows 1..16
+  std::string title;
+};
+TableContent TableContentFromWindow(const Kaveta& k);
+
+// Rows whose name is not empty or whose left swatch is not the background.
+int TableRowsInUse(const Kaveta& k, const TableContent& content);
+
+struct TableSizes {
+  int longestName = 0, longestQuantity = 0, longestUnit = 0;
+  float w0 = 0, R = 0;
+  float nameColumnWidth = 0, quantityColumnWidth = 0, unitColumnWidth = 0;
+  float W = 0, H = 0;
+};
+TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                        int rows);
+
+// Writes "#", the labels of the first `solidCount` solid figures when asked
+// for, "bz", the ruled lines, the title and the rows.
+void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                      std::int64_t solidCount, OutputText& out);
+
+}  // namespace kaveta

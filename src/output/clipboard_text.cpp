@@ -1,0 +1,54 @@
+#include "output/clipboard_text.h"
+
+#include <algorithm>
+
+namespace kaveta {
+namespace {
+
+// Rows that received a colour group.
+int CopiedRows(const Kaveta& k) { return std::clamp(k.state.nextGroup - 1, 0, kRows); }
+
+}  // namespace
+
+std::string CardText(const Kaveta& k) {
+  std::string out = k.ui.txtHyoumei.text + "\r\n";
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(CopiedRows(k)); ++i)
+    out +=
+        k.ui.txtname[i].text + "\t" + k.ui.Text_sum[i].text + "\t" + k.ui.Label5[i].text + "\r\n";
+  return out;
+}
+
+std::string ListText(const Kaveta& k) {
+  const std::size_t rows = static_cast<std::size_t>(CopiedRows(k));
+  std::string out;
+  if (k.runMode == RunMode::AreaNewTable) {
+    out += "項目名";
+    for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.txtname[i].text;
+    out += "\r\n単　位";
+    for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.Label5[i].text;
+    out += "\r\n";
+  }
+  out += k.ui.txtHyoumei.text;
+  for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.Text_sum[i].text;
+  return out + "\r\n";
+}
+
+std::string ClipboardText(const Kaveta& k) {
+  switch (k.tableStyle) {
+    case 0:
+      return CardText(k);
+    case 1:
+      return ListText(k);
+    default:
+      return "";
+  }
+}
+
+OkOutcome CopyAndOk(Kaveta& k) {
+  k.env.clipboard->SetText(ClipboardText(k));
+  return RunOkCommand(k);
+}
+
+void ExitCommand(Kaveta& k) { k.closed = true; }
+
+}  // namespace kaveta
