@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "exchange/host_number.h"
 #include "settings/format.h"
 
 namespace kaveta {
@@ -73,8 +74,8 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
   double x[5] = {}, y[5] = {};
   const int n = four ? 4 : 3;
   for (int i = 1; i <= n; ++i) {
-    x[i] = LenientNumber(fields[2 * i - 1]) / 1000;
-    y[i] = LenientNumber(fields[2 * i]) / 1000;
+    x[i] = HostNumber(fields[2 * i - 1]) / 1000;
+    y[i] = HostNumber(fields[2 * i]) / 1000;
   }
   SolidFigure solid;
   // The order of the terms is kept so totals match the host's own sums

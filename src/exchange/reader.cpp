@@ -16,11 +16,13 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "exchange/group_blocks.h"
 #include "exchange/groups.h"
 #include "exchange/text_append.h"
 #include "platform/encoding.h"
@@ -43,9 +45,16 @@ bool StartsNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
+// Eight bytes at a time: this runs over every byte of the input.
 bool IsAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, s.data() + i, 8);
+    if (word & 0x8080808080808080ULL) return false;
+  }
+  for (; i < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
   return true;
 }
 
@@ -63,9 +72,24 @@ double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(
 
 class Reader {
  public:
-  Reader(Kaveta& k, std::string_view bytes) : k_(k), s_(k.state), cursor_(bytes) {}
+  Reader(Kaveta& k, std::string_view bytes)
+      : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
 
   ReadOutcome Run() {
+    const ReadOutcome outcome = ReadLines();
+    blocks_.MoveInto(s_);
+    return outcome;
+  }
+
+ private:
+  struct Step {
+    std::optional<ReadOutcome> outcome;  // reading ends here
+    bool consumed = false;
+    bool skipLine = false;  // nothing at all goes to the pass-through text
+    std::string_view passed;
+  };
+
+  ReadOutcome ReadLines() {
     std::string_view raw;
     if (!cursor_.Next(raw)) return ReadOutcome::Complete;  // no line at all
     while (cursor_.Next(raw)) {
@@ -77,14 +101,6 @@ class Reader {
     }
     return ReadOutcome::Complete;
   }
-
- private:
-  struct Step {
-    std::optional<ReadOutcome> outcome;  // reading ends here
-    bool consumed = false;
-    bool skipLine = false;  // nothing at all goes to the pass-through text
-    std::string_view passed;
-  };
 
   // Plain ASCII lines (nearly all of them) are used in place.
   std::string_view Decode(std::string_view raw) {
@@ -240,13 +256,13 @@ class Reader {
     Split(line);
     switch (fields_.size()) {
       case 5:
-        AppendLine(group.twoPointLines, line);
+        blocks_.Note(s_.currentGroup, GroupBlock::TwoPoint, line);
         step.consumed = true;
         break;
       case 7:
       case 9:
         MeasureSolid(k_, fields_);
-        AppendLine(group.measuredLines, line);
+        blocks_.Note(s_.currentGroup, GroupBlock::Measured, line);
         step.consumed = true;
         break;
       default:
@@ -264,12 +280,11 @@ class Reader {
     if (IsAreaMode(k_.runMode)) {
       s_.circularSolidFound = true;
     } else {
-      ColourGroup& group = s_.groups[s_.currentGroup];
-      std::string& block = kind == 'c' ? group.scLines
-                           : kind == 'e' ? group.seLines
-                           : kind == 'o' ? group.soLines
-                                         : group.sgLines;
-      AppendLine(block, line);
+      const GroupBlock block = kind == 'c'   ? GroupBlock::Sc
+                               : kind == 'e' ? GroupBlock::Se
+                               : kind == 'o' ? GroupBlock::So
+                                             : GroupBlock::Sg;
+      blocks_.Note(s_.currentGroup, block, line);
     }
     step.consumed = true;
     return step;
@@ -306,6 +321,7 @@ class Reader {
   Kaveta& k_;
   RunState& s_;
   LineCursor cursor_;
+  GroupBlockLines blocks_;
   std::string converted_;
   std::vector<std::string_view> fields_;
 };

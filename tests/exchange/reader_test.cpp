@@ -175,6 +175,25 @@ TEST(Reader, CircleSolidsInAreaModesSetTheFlagOnly) {
   }
 }
 
+// Lines with Japanese text are converted; the blocks still keep the
+// reading order, after anything a block held before.
+TEST(Reader, GroupBlocksKeepReadingOrder) {
+  Reading r(RunMode::ColourChange);
+  r.Read({"hq", "lc10 1", "sc 1 \"円", "sc 2", "lc10 2", "sc 3", "lc10 1", "sc 4 部屋", "sg 5"});
+  EXPECT_EQ(r.Group(1).scLines, Lines({"sc 1 \"円", "sc 2", "sc 4 部屋"}));
+  EXPECT_EQ(r.Group(1).sgLines, Lines({"sg 5"}));
+  EXPECT_EQ(r.Group(2).scLines, Lines({"sc 3"}));
+
+  Reading previous(RunMode::AreaPreviousTable);
+  previous.k.state.nextGroup = 2;
+  previous.k.state.groups[1].colour = 1;
+  previous.k.state.groups[1].measuredLines = "sl kept\r\n";
+  previous.Read({"hq", "lc10 1", "sl 0 0 1000 0 0 １", "sl 0 0 1000 0 0 1000"});
+  EXPECT_EQ(previous.Group(1).measuredLines,
+            Lines({"sl kept", "sl 0 0 1000 0 0 １", "sl 0 0 1000 0 0 1000"}));
+  EXPECT_DOUBLE_EQ(*previous.Group(1).areaTotal, 0.5);  // "１" is no number: 0
+}
+
 TEST(Reader, CircleSolidsOutsideAreaModesAreKeptPerKind) {
   Reading r(RunMode::LayerSort);
   r.Read({"hq", "lc10 255", "SC 1", "se 2", "so 3", "sg 4", "sc 5"});
