@@ -67,7 +67,7 @@ std::string_view CharAt(std::string_view utf8, std::size_t at) {
 }
 
 // Whole numbers from host text: the lenient reading (not a number: 0),
-// halves to even as the host's own integer conversion does.
+// rounded to the nearest whole number, halves to even.
 double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(text)); }
 
 class Reader {

@@ -315,7 +315,7 @@ TEST(AfterReading, CircularSolidWarning) {
   EXPECT_EQ(r.k.ui.Text_sum[1].text, "0.500");  // the circle is not in the total
 }
 
-TEST(AfterReading, NoSolidLineAfterOnlyCircles) {
+TEST(AfterReading, CircleLinesAloneStillCountAsSolidLines) {
   // A circle line sets the current group, so no "no solids" message.
   Reading r;
   r.Read({"hq", "sc 1"});
