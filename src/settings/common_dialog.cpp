@@ -30,7 +30,6 @@ void cCommonDlg::Filter(const std::string& strNewFilter) {
 }
 
 void cCommonDlg::ShowFile(int kind) {
-  dialogKind_ = kind;
   if (!form_ || !form_->env.dialogs) return;  // nothing to show it on: quietly nothing
 
   FileDialogArgs args;

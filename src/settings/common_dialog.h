@@ -56,7 +56,6 @@ class cCommonDlg {
   Kaveta* form_ = nullptr;
   bool cancelError_ = false;
   bool cancelled_ = false;
-  int dialogKind_ = 0;
   std::string filter_;
   std::string platformFilter_ = std::string("All Files (*.*)\0*.*\0", 20);
   std::string dialogTitle_ = "Open File";

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "settings/check_effects.h"
@@ -74,13 +75,12 @@ const std::array<Entry, 24> kEntries = {{
      [](Kaveta& k) { ApplyNameCase(k); }},
 }};
 
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-  const std::string_view bv(b);
-  if (a.size() != bv.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(bv[i])) return false;
-  }
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   return true;
 }
 
