@@ -62,6 +62,11 @@ int DecimalsOf(const Kaveta& k) {
 
 bool Checked(const Control& c) { return c.value == 1; }
 
+bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
+  return !content.names[static_cast<std::size_t>(i)].empty() ||
+         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
+}
+
 }  // namespace
 
 std::string padToWidth(std::string_view text, int width, int mode, std::string_view pad) {
@@ -128,11 +133,6 @@ TableContent TableContentFromWindow(const Kaveta& k) {
     c.names[static_cast<std::size_t>(i)] = k.ui.txtname[static_cast<std::size_t>(i)].text;
   c.title = k.ui.txtHyoumei.text;
   return c;
-}
-
-static bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
-  return !content.names[static_cast<std::size_t>(i)].empty() ||
-         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
 }
 
 int TableRowsInUse(const Kaveta& k, const TableContent& content) {
