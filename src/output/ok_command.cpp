@@ -22,6 +22,11 @@ std::string NotWrittenMessage(const std::string& path) {
          "フォルダがあるか、書き込みできるかを確かめてください。";
 }
 
+// The host reads JWC_TEMP.TXT after the tool ends, and its "hd" would
+// replace the selection with an earlier run's figures: when this run writes
+// none, no old file may stay behind.
+void DropStaleRegroupOutput(Kaveta& k) { k.env.files->Remove(k.env.InProgramFolder("JWC_TEMP.TXT")); }
+
 void ClosingMessage(int rows, std::int64_t solids, OutputText& out) {
   out.Item("h# " + std::to_string(rows) + "色 " + std::to_string(solids) +
            "個のソリッド図形の面積を測定・作表しました。 ");
@@ -63,6 +68,7 @@ OkOutcome RunOkCommand(Kaveta& k) {
 
   if (IsRegroupMode(mode)) {
     if (!k.state.exchangeRead) {
+      DropStaleRegroupOutput(k);
       k.Message(kNotReadMessage, MsgIcon::Exclamation);
       return OkOutcome::NotWritten;
     }
@@ -91,6 +97,7 @@ OkOutcome RunOkCommand(Kaveta& k) {
 
   const std::string path = ExchangeOutputPath(k);
   if (!WriteExchangeOutput(k, path, out.text())) {
+    if (IsRegroupMode(mode)) DropStaleRegroupOutput(k);
     k.Message(NotWrittenMessage(path), MsgIcon::Critical);
     return OkOutcome::NotWritten;
   }

@@ -32,6 +32,8 @@ class FileSystem {
   // True when a directory search for the path finds a file whose name equals
   // the path's last component without regard to case.
   virtual bool Exists(const std::string& path) = 0;
+  // Deletes a file; true when it is gone (also when it never existed).
+  virtual bool Remove(const std::string& path) = 0;
 };
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };

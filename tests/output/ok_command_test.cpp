@@ -205,8 +205,12 @@ TEST(OkCommand, RegroupingWithoutTheInputWritesNothing) {
     Ok t(mode);
     TwoRows(t.k);
     t.k.state.exchangeRead = false;
+    // An earlier run's output would make the host replace the selection
+    // with old figures: it must not survive.
+    t.h.files.files[kJwcTemp] = "hd\r\nstale\r\n";
     EXPECT_EQ(RunOkCommand(t.k), OkOutcome::NotWritten);
     EXPECT_EQ(t.h.files.writeCount, 0);
+    EXPECT_EQ(t.h.files.files.count(kJwcTemp), 0u);
     ASSERT_EQ(t.h.dialogs.messages.size(), 1u);
     EXPECT_NE(t.h.dialogs.messages[0].text.find("TEMP.TXTを読み込んでいない"), std::string::npos);
     EXPECT_FALSE(t.k.closed);

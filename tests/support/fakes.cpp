@@ -32,6 +32,11 @@ bool FakeFileSystem::WriteReplace(const std::string& path, const std::string& by
 
 bool FakeFileSystem::Exists(const std::string& path) { return files.count(path) != 0; }
 
+bool FakeFileSystem::Remove(const std::string& path) {
+  files.erase(path);
+  return true;
+}
+
 MsgAnswer FakeDialogs::Message(const std::string& text, MsgIcon icon, MsgButtons buttons) {
   messages.push_back({text, icon, buttons});
   if (!answers.empty()) {

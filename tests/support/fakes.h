@@ -34,6 +34,7 @@ class FakeFileSystem : public FileSystem {
   std::optional<std::string> Read(const std::string& path) override;
   bool WriteReplace(const std::string& path, const std::string& bytes) override;
   bool Exists(const std::string& path) override;
+  bool Remove(const std::string& path) override;
 };
 
 class FakeDialogs : public Dialogs {

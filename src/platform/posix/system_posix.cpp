@@ -54,6 +54,10 @@ class PosixFileSystem : public FileSystem {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
   }
+
+  bool Remove(const std::string& path) override {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+  }
 };
 
 }  // namespace

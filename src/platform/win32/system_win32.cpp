@@ -89,6 +89,10 @@ class Win32FileSystem : public FileSystem {
     const std::wstring want = Wide(slash == std::string::npos ? path : path.substr(slash + 1));
     return CompareStringOrdinal(found.cFileName, -1, want.c_str(), -1, TRUE) == CSTR_EQUAL;
   }
+
+  bool Remove(const std::string& path) override {
+    return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  }
 };
 
 }  // namespace
