@@ -267,7 +267,9 @@ class Reader {
         break;
       default:
         // Counted, but kept in the pass-through text: no block holds it, and
-        // dropping it would lose the figure from the output.
+        // dropping it would lose the figure from the output. The colour lines
+        // before it are consumed, so it carries its own.
+        AppendLine(s_.passThroughText, "lc10 " + std::to_string(s_.currentColour));
         break;
     }
     return step;

@@ -61,7 +61,7 @@ TEST(BadInput, MegabyteLines) {
   EXPECT_EQ(r.k.state.currentColour, 0);  // no 32-bit value: black
   EXPECT_EQ(r.Group(1).solidCount, 2);
   EXPECT_EQ(r.k.state.tableTitle.size(), 1u << 20);
-  EXPECT_EQ(r.k.state.passThroughText, Lines({plain, "", manyFields, bigTitle, ""}));
+  EXPECT_EQ(r.k.state.passThroughText, Lines({plain, "", "lc10 0", manyFields, bigTitle, ""}));
 
   Reading sxf;
   EXPECT_EQ(sxf.Read({"hq", "lc" + std::string(1 << 20, '9')}), ReadOutcome::ProcessEnded);

@@ -142,9 +142,11 @@ TEST(Reader, SolidLinesByFieldCount) {
   ASSERT_TRUE(g.areaTotal.has_value());
   EXPECT_DOUBLE_EQ(*g.areaTotal, 4.5);
   EXPECT_EQ(r.k.state.nextSolid, 3);
-  // Other counts are counted but stay in the pass-through text.
+  // Other counts are counted but stay in the pass-through text, each under
+  // its own colour (the colour lines before them are consumed).
   EXPECT_EQ(r.k.state.passThroughText,
-            Lines({"", "", "", "", "sl 1 2 3 4 5 6 7 8 9 10", "sl", "sl 1 2 3"}));
+            Lines({"", "", "", "", "lc10 5", "sl 1 2 3 4 5 6 7 8 9 10", "lc10 5", "sl", "lc10 5",
+                   "sl 1 2 3"}));
 }
 
 // Every single blank splits: a doubled or trailing blank adds an empty field.
@@ -155,7 +157,8 @@ TEST(Reader, FieldsSplitAtEveryBlank) {
   EXPECT_EQ(r.Group(1).measuredLines, "");
   EXPECT_EQ(r.k.state.nextSolid, 1);
   EXPECT_EQ(r.k.state.passThroughText,
-            Lines({"sl 0  0 1000 0 0 1000", "sl 0 0 1000 0 0 1000 ", "sl 0 0 1000\t0 0 1000"}));
+            Lines({"lc10 0", "sl 0  0 1000 0 0 1000", "lc10 0", "sl 0 0 1000 0 0 1000 ", "lc10 0",
+                   "sl 0 0 1000\t0 0 1000"}));
 }
 
 TEST(Reader, CircleSolidsInAreaModesSetTheFlagOnly) {

@@ -190,7 +190,9 @@ Expectation Model(const Generated& g) {
     else if (circle >= 0)
       blocks[static_cast<std::size_t>(circle)].push_back(line);
     else {
-      e.passThrough.push_back(line);  // counted, not kept in a block
+      // Counted, not kept in a block: it stays, under its own colour.
+      e.passThrough.push_back("lc10 " + std::to_string(colour));
+      e.passThrough.push_back(line);
       continue;
     }
     e.passThrough.push_back("");
