@@ -34,6 +34,8 @@ class FileSystem {
   virtual bool Exists(const std::string& path) = 0;
   // Deletes a file; true when it is gone (also when it never existed).
   virtual bool Remove(const std::string& path) = 0;
+  // The process's current folder (the common dialogs start there).
+  virtual std::string CurrentFolder() = 0;
 };
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ui/kaveta.h"
 
@@ -12,7 +13,8 @@ namespace kaveta {
 
 class cCommonDlg {
  public:
-  cCommonDlg() = default;
+  // InitDir starts as the current folder at the time the object is made.
+  explicit cCommonDlg(std::string currentFolder = {}) : initDir_(std::move(currentFolder)) {}
 
   // "Name|pattern|Name|pattern"; the dialog gets it NUL-separated.
   void Filter(const std::string& strNewFilter);
@@ -23,7 +25,6 @@ class cCommonDlg {
   void flags(std::int32_t lngNewFlags) { flags_ = lngNewFlags; }
   void DialogTitle(const std::string& strNewDialogTitle) { dialogTitle_ = strNewDialogTitle; }
   void InitDir(const std::string& strNewInitDir) { initDir_ = strNewInitDir; }
-  // Without a call the dialog starts in the process's current folder.
 
   // After a cancel with CancelError set, FileName is empty; with it cleared,
   // FileName keeps what it held. A chosen name is the full path.

@@ -19,7 +19,7 @@ constexpr std::int32_t kOverwritePrompt = 2;
 bool OpenTableFile(Kaveta& k) {
   std::string path;
   {
-    cCommonDlg dlg;
+    cCommonDlg dlg(k.env.files->CurrentFolder());
     dlg.CancelError(true);
     dlg.flags(kCreatePromptHideReadOnly);
     dlg.Filter(kTableFilter);
@@ -45,7 +45,7 @@ bool OpenTableFile(Kaveta& k) {
 bool SaveTableFile(Kaveta& k) {
   std::string path;
   {
-    cCommonDlg dlg;
+    cCommonDlg dlg(k.env.files->CurrentFolder());
     dlg.CancelError(true);
     dlg.flags(kOverwritePrompt);
     dlg.Filter(kTableFilter);

@@ -55,6 +55,7 @@ TEST(TableFiles, SavedTableOpensInAnotherWindow) {
   a.Row(4, 65280, "", "坪,0.3025");
   a.Row(9, kWhite, "Hall", "m^2,1");
   a.h.dialogs.fileAnswers = {"/tables/plan"s};
+  a.h.files.currentFolder = "/work/drawings";
   ASSERT_TRUE(SaveTableFile(a.k));
 
   ASSERT_EQ(a.h.dialogs.fileDialogs.size(), 1u);
@@ -65,6 +66,7 @@ TEST(TableFiles, SavedTableOpensInAnotherWindow) {
   EXPECT_EQ(save.filter, "表ファイル (*.JHY)\0*.JHY\0"s);
   EXPECT_EQ(save.defaultExt, "JHY");
   EXPECT_EQ(save.fileName, "");
+  EXPECT_EQ(save.initDir, "/work/drawings");  // the current folder
   EXPECT_EQ(a.h.files.writeCount, 1);
   EXPECT_EQ(a.Headers("/tables/plan.JHY"),
             "[Grid][Moji][kihon][koumokusuu][Solid][koukoku][tani]");
@@ -86,6 +88,7 @@ TEST(TableFiles, SavedTableOpensInAnotherWindow) {
   EXPECT_EQ(open.filter, "表ファイル (*.JHY)\0*.JHY\0"s);
   EXPECT_EQ(open.fileName, "*.JHY");
   EXPECT_EQ(open.defaultExt, "JHY");
+  EXPECT_EQ(open.initDir, "/app");
 
   EXPECT_EQ(b.k.ui.txtHyoumei.text, "二階");
   EXPECT_EQ(b.k.state.nextGroup, 4);

@@ -35,6 +35,8 @@ class FakeFileSystem : public FileSystem {
   bool WriteReplace(const std::string& path, const std::string& bytes) override;
   bool Exists(const std::string& path) override;
   bool Remove(const std::string& path) override;
+  std::string currentFolder = "/app";
+  std::string CurrentFolder() override { return currentFolder; }
 };
 
 class FakeDialogs : public Dialogs {

@@ -55,6 +55,11 @@ class PosixFileSystem : public FileSystem {
     return std::filesystem::is_regular_file(path, ec);
   }
 
+  std::string CurrentFolder() override {
+    std::error_code ec;
+    return std::filesystem::current_path(ec).string();
+  }
+
   bool Remove(const std::string& path) override {
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
   }

@@ -90,6 +90,14 @@ class Win32FileSystem : public FileSystem {
     return CompareStringOrdinal(found.cFileName, -1, want.c_str(), -1, TRUE) == CSTR_EQUAL;
   }
 
+  std::string CurrentFolder() override {
+    const DWORD n = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(n, L'\0');
+    const DWORD got = GetCurrentDirectoryW(n, folder.data());
+    folder.resize(got < n ? got : 0);
+    return Utf8(folder);
+  }
+
   bool Remove(const std::string& path) override {
     return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
   }
