@@ -1,5 +1,7 @@
 #include "settings/check_effects.h"
 
+#include "text/letter_case.h"
+
 namespace kaveta {
 
 void ApplyKeisenEnabled(Kaveta& k, int group) {
@@ -13,12 +15,8 @@ void ApplyKeisenEnabled(Kaveta& k, int group) {
 void ApplyNameCase(Kaveta& k) {
   const bool upper = k.ui.chkC.value == 1;
   for (int row = 1; row <= kRows; ++row) {
-    // UTF-8 continuation and lead bytes are all above 0x7F, so changing
-    // ASCII letters byte by byte never touches a Japanese character.
-    for (char& c : k.ui.txtname[row].text) {
-      if (upper && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      if (!upper && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    std::string& name = k.ui.txtname[row].text;
+    name = upper ? ToUpperLetters(name) : ToLowerLetters(name);
   }
 }
 

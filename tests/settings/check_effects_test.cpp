@@ -44,14 +44,14 @@ TEST(CheckEffects, EachRuledLineBoxOwnsThreeCombos) {
   EXPECT_EQ(EnabledCombos(w.k), std::string(11, 'E'));
 }
 
-TEST(CheckEffects, NameCaseChangesAsciiLettersOnly) {
+TEST(CheckEffects, NameCaseChangesLettersOnly) {
   SettingsWindow w;
   w.k.ui.txtname[0].text = "abc";  // element 0 is no row
   w.k.ui.txtname[1].text = "#c#4080ff ａｂ床Room";
   w.k.ui.txtname[16].text = "x-1";
   w.k.ui.chkC.value = 1;
   ApplyNameCase(w.k);
-  EXPECT_EQ(w.k.ui.txtname[1].text, "#C#4080FF ａｂ床ROOM");
+  EXPECT_EQ(w.k.ui.txtname[1].text, "#C#4080FF ＡＢ床ROOM");
   EXPECT_EQ(w.k.ui.txtname[16].text, "X-1");
   EXPECT_EQ(w.k.ui.txtname[0].text, "abc");
   w.k.ui.chkC.value = 0;

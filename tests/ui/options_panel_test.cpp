@@ -186,7 +186,7 @@ struct CaseCase {
 
 class NameCase : public ::testing::TestWithParam<CaseCase> {};
 
-TEST_P(NameCase, ChangesAsciiLettersOfEveryName) {
+TEST_P(NameCase, ChangesTheLettersOfEveryName) {
   const CaseCase& c = GetParam();
   Window w(RunMode::LayerNaming);
   for (int r = 1; r <= 16; ++r) w.k.ui.txtname[r].text = c.before;
@@ -199,9 +199,9 @@ INSTANTIATE_TEST_SUITE_P(
     OptionsPanel, NameCase,
     ::testing::Values(CaseCase{"#c#0080ff", 1, "#C#0080FF"}, CaseCase{"#C#0080FF", 0, "#c#0080ff"},
                       CaseCase{"#c#Ab12eF", 1, "#C#AB12EF"},
-                      // Full-width letters and kana are not Latin ASCII letters.
-                      CaseCase{"壁ａＢ-Wall", 1, "壁ａＢ-WALL"},
-                      CaseCase{"壁ａＢ-Wall", 0, "壁ａＢ-wall"}, CaseCase{"", 1, ""}));
+                      // Full-width letters are letters too; kanji stay.
+                      CaseCase{"壁ａＢ-Wall", 1, "壁ＡＢ-WALL"},
+                      CaseCase{"壁ａＢ-Wall", 0, "壁ａｂ-wall"}, CaseCase{"", 1, ""}));
 
 // --------------------------------------------------------------- alignment
 
