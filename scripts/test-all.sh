@@ -21,4 +21,4 @@ echo "== Windows build (MinGW-w64) and its tests under Wine"
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-win -j"$jobs"
-scripts/wine-tests.sh build-win
+scripts/wine-tests.sh build-win build/kaveta

@@ -33,4 +33,35 @@ for t in "$build"/tests/*_test.exe; do
     echo "FAILED: $t"
   fi
 done
+
+# The Windows program on the bundled example, with the host settings in the
+# real registry, must write the same bytes as the native program does with
+# registry.ini.
+native=${2:-}
+if [ -n "$native" ] && [ -x "$native" ]; then
+  echo "-- kaveta.exe C2 on the example against the native build"
+  win=$(mktemp -d) lin=$(mktemp -d)
+  cp "$build/kaveta.exe" examples/TEMP.TXT examples/kaveta.lst "$win"/
+  mkdir "$win/out"
+  cp "$native" examples/TEMP.TXT examples/kaveta.lst examples/registry.ini "$lin"/
+  mkdir "$lin/out"
+  pen='HKCU\Software\Jw_cad\jw_win\Pen'
+  while IFS='=' read -r name value; do
+    value=${value%$'\r'}
+    case "$name" in Color0?) wine reg add "$pen" /v "$name" /t REG_SZ /d "$value" /f >/dev/null ;; esac
+  done < examples/registry.ini
+  wine reg add 'HKCU\Software\Jw_cad\jw_win\Folder' /v ZFILE /t REG_SZ /d "Z:${win//\//\\}\\out" /f >/dev/null
+  (cd "$win" && wine ./kaveta.exe C2 2>/dev/null) || true
+  (cd "$lin" && ./kaveta C2 2>/dev/null) || true
+  for f in out/ZTEMP.TXT Kaveta.INI koumoku.INI; do
+    if cmp -s "$win/$f" "$lin/$f"; then
+      echo "same $f ($(wc -c < "$lin/$f") bytes)"
+    else
+      echo "FAILED: $f differs between kaveta.exe and the native kaveta"
+      failed=1
+    fi
+  done
+  [ -s "$lin/out/ZTEMP.TXT" ] || { echo "FAILED: no ZTEMP.TXT written"; failed=1; }
+  rm -rf "$win" "$lin"
+fi
 exit $failed
