@@ -233,3 +233,26 @@ TEST(LoadSequence, FirstRunWithoutSettingsFileKeepsBuiltInValues) {
 
 }  // namespace
 }  // namespace kaveta
+
+namespace kaveta {
+namespace {
+
+// A row file without its count still leaves slot 1 for the first new
+// colour: the group counter starts at 1 with the window, not at 0.
+TEST(LoadSequence, RowFileWithoutCountGivesTheFirstNewGroupSlotOne) {
+  testing::Harness h;
+  h.PutText("/app/koumoku.INI", "[koukoku]\nkoumoku_1=床\n");
+  h.PutText("/app/TEMP.TXT", "hq\nlc10 255\nsl 0 0 1000 0 0 1000\n");
+  Kaveta k = h.Make(RunMode::AreaPreviousTable);
+  EXPECT_EQ(k.state.nextGroup, 1);
+  ASSERT_EQ(RunLoadSequence(k), LoadOutcome::Ready);
+  EXPECT_EQ(k.state.groups[1].colour, 255);
+  EXPECT_EQ(k.ui.Lblpic[1].backColour, 255);
+  EXPECT_EQ(k.ui.txtname[1].text, "床");
+  EXPECT_EQ(k.ui.Text_sum[1].text, "0.500");
+  EXPECT_EQ(k.state.nextGroup, 2);
+  EXPECT_EQ(k.ui.Lblpic[0].backColour, kButtonFace);  // element 0 is never a row
+}
+
+}  // namespace
+}  // namespace kaveta
