@@ -1,7 +1,5 @@
 #include "app/common/console_front_end.h"
 
-#include <cstdio>
-
 #include "output/ok_command.h"
 #include "startup/load_sequence.h"
 #include "startup/run_mode.h"
@@ -13,14 +11,14 @@ namespace {
 // One line per message box; CR LF inside a message become new lines.
 class ConsoleDialogs : public Dialogs {
  public:
+  explicit ConsoleDialogs(const PrintLine& print) : print_(print) {}
   MsgAnswer Message(const std::string& text, MsgIcon, MsgButtons buttons) override {
     std::string plain;
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
       plain += text[i];
     }
-    std::fprintf(stderr, "KAVETA: %s\n", plain.c_str());
-    std::fflush(stderr);
+    print_("KAVETA: " + plain);
     switch (buttons) {
       case MsgButtons::YesNo: return MsgAnswer::No;
       case MsgButtons::RetryCancel: return MsgAnswer::Cancel;
@@ -31,6 +29,9 @@ class ConsoleDialogs : public Dialogs {
   std::optional<std::int32_t> ChooseColour(const ColourDialogArgs&) override {
     return std::nullopt;
   }
+
+ private:
+  const PrintLine& print_;
 };
 
 class NoClipboard : public Clipboard {
@@ -53,8 +54,9 @@ class NoHost : public HostHandOff {
 }  // namespace
 
 int RunConsoleFrontEnd(const std::string& rawCommandLine, const std::string& programFolder,
-                       char separator, FileSystem& files, RegistryReader& registry) {
-  ConsoleDialogs dialogs;
+                       char separator, FileSystem& files, RegistryReader& registry,
+                       const PrintLine& print) {
+  ConsoleDialogs dialogs(print);
   NoClipboard clipboard;
   NoHost host(dialogs);
   Environment env;

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <string>
 
 #include "app/common/console_front_end.h"
@@ -15,5 +16,10 @@ int main(int argc, char** argv) {
   kaveta::ChangeCurrentFolder(folder);
   auto files = kaveta::MakeSystemFileSystem();
   auto registry = kaveta::MakeSystemRegistry(*files, folder);
-  return kaveta::RunConsoleFrontEnd(raw, folder, kaveta::PathSeparator(), *files, *registry);
+  const auto print = [](const std::string& line) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+  };
+  return kaveta::RunConsoleFrontEnd(raw, folder, kaveta::PathSeparator(), *files, *registry,
+                                    print);
 }
