@@ -14,6 +14,8 @@ using testing::kRed;
 using testing::LinesOf;
 using testing::SetPanel;
 using testing::SetRow;
+using testing::WorkedExampleRowLines;
+using testing::WorkedExampleRows;
 
 struct Table {
   Harness h;
@@ -35,12 +37,6 @@ struct Table {
 };
 
 // Two rows with the longest name 8 bytes, quantity 6 characters, unit 3.
-void WorkedExampleRows(Kaveta& k) {
-  SetRow(k, 1, kRed, kGreen, "ABCDEFGH", "12.345", "m^2");
-  SetRow(k, 2, kBlue, kBlue, "壁面", "1.000", "m");
-  k.ui.txtHyoumei.text = "面積表";
-}
-
 TEST(AreaTable, WorkedExampleSizes) {
   Table t;
   WorkedExampleRows(t.k);
@@ -60,7 +56,7 @@ TEST(AreaTable, WorkedExampleSizes) {
 TEST(AreaTable, WorkedExampleLineByLine) {
   Table t;
   WorkedExampleRows(t.k);
-  const std::vector<std::string> expected = {
+  std::vector<std::string> expected = {
       "#",
       "bz",
       "lc1",
@@ -82,27 +78,9 @@ TEST(AreaTable, WorkedExampleLineByLine) {
       "ly8",
       "lt5",
       "0 -8 77 -8",
-      "cn3",
-      "ch 1 1 2 0\"面積表",
-      "ly4",
-      "ch 26 -6 1 0 \"ABCDEFGH",
-      "ch 49.5 -6 1 0 \"12.345",
-      "ch 68 -6 1 0 \"m^2",
-      "lya",
-      "lc10 65280",
-      "sl 12 -6 12 -2 22 -2 22 -6",
-      "lc10 255",
-      "sl 2 -6 2 -2 12 -2 12 -6",
-      "ly4",
-      "ch 26 -14 1 0 \"壁面    ",
-      "ch 49.5 -14 1 0 \" 1.000",
-      "ch 68 -14 1 0 \"m",
-      "lya",
-      "lc10 16711680",
-      "sl 12 -14 12 -10 22 -10 22 -14",
-      "lc10 16711680",
-      "sl 2 -14 2 -10 12 -10 12 -14",
   };
+  const std::vector<std::string> rows = WorkedExampleRowLines();
+  expected.insert(expected.end(), rows.begin(), rows.end());
   const std::string text = t.Compose();
   EXPECT_EQ(LinesOf(text), expected);
   // Every line, the last included, ends in CR LF and nothing else.

@@ -36,9 +36,7 @@ struct Ok {
 };
 
 void TwoRows(Kaveta& k) {
-  SetRow(k, 1, kRed, kGreen, "ABCDEFGH", "12.345", "m^2");
-  SetRow(k, 2, kBlue, kBlue, "壁面", "1.000", "m");
-  k.ui.txtHyoumei.text = "面積表";
+  testing::WorkedExampleRows(k);
   k.state.groups[1].colour = kRed;
   k.state.groups[2].colour = kBlue;
   k.state.nextGroup = 3;
@@ -68,34 +66,17 @@ TEST(OkCommand, TableModeWritesTheWholeFileThenSavesAndHandsOff) {
   t.k.ui.ckKeisen[0].value = 0;
   t.k.ui.ckKeisen[1].value = 0;
   EXPECT_EQ(RunOkCommand(t.k), OkOutcome::Written);
-  const std::vector<std::string> expected = {
+  std::vector<std::string> expected = {
       "#",
       "bz",
       "lc7",
       "ly8",
       "lt5",
       "0 -8 77 -8",
-      "cn3",
-      "ch 1 1 2 0\"面積表",
-      "ly4",
-      "ch 26 -6 1 0 \"ABCDEFGH",
-      "ch 49.5 -6 1 0 \"12.345",
-      "ch 68 -6 1 0 \"m^2",
-      "lya",
-      "lc10 65280",
-      "sl 12 -6 12 -2 22 -2 22 -6",
-      "lc10 255",
-      "sl 2 -6 2 -2 12 -2 12 -6",
-      "ly4",
-      "ch 26 -14 1 0 \"壁面    ",
-      "ch 49.5 -14 1 0 \" 1.000",
-      "ch 68 -14 1 0 \"m",
-      "lya",
-      "lc10 16711680",
-      "sl 12 -14 12 -10 22 -10 22 -14",
-      "lc10 16711680",
-      "sl 2 -14 2 -10 12 -10 12 -14",
-      "h# 2色 3個のソリッド図形の面積を測定・作表しました。 "};
+  };
+  const std::vector<std::string> rows = testing::WorkedExampleRowLines();
+  expected.insert(expected.end(), rows.begin(), rows.end());
+  expected.push_back("h# 2色 3個のソリッド図形の面積を測定・作表しました。 ");
   std::string crlf;
   for (const auto& l : expected) crlf += l + "\r\n";
   // On disk: Shift_JIS with CR LF.

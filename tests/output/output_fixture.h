@@ -57,6 +57,40 @@ inline void SetRow(Kaveta& k, int i, std::int32_t left, std::int32_t right, cons
   k.ui.Label5[r].tooltip = unit + ",1";
 }
 
+// The two rows of the worked example: cw 4, chh 4, cs 1, Text2 20,2,2,lya.
+inline void WorkedExampleRows(Kaveta& k) {
+  SetRow(k, 1, kRed, kGreen, "ABCDEFGH", "12.345", "m^2");
+  SetRow(k, 2, kBlue, kBlue, "壁面", "1.000", "m");
+  k.ui.txtHyoumei.text = "面積表";
+}
+
+// What the worked example writes from its text-kind line to its last
+// swatch, checked line by line: w0 24, R 8, columns 23.5, 18.5 and 11.
+inline std::vector<std::string> WorkedExampleRowLines() {
+  return {
+      "cn3",
+      "ch 1 1 2 0\"面積表",
+      "ly4",
+      "ch 26 -6 1 0 \"ABCDEFGH",
+      "ch 49.5 -6 1 0 \"12.345",
+      "ch 68 -6 1 0 \"m^2",
+      "lya",
+      "lc10 65280",
+      "sl 12 -6 12 -2 22 -2 22 -6",
+      "lc10 255",
+      "sl 2 -6 2 -2 12 -2 12 -6",
+      "ly4",
+      "ch 26 -14 1 0 \"壁面    ",
+      "ch 49.5 -14 1 0 \" 1.000",
+      "ch 68 -14 1 0 \"m",
+      "lya",
+      "lc10 16711680",
+      "sl 12 -14 12 -10 22 -10 22 -14",
+      "lc10 16711680",
+      "sl 2 -14 2 -10 12 -10 12 -14",
+  };
+}
+
 inline std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> out;
   for (auto line : SplitLines(text)) out.emplace_back(line);
