@@ -59,8 +59,9 @@ std::string MakeSelection() {
                                kaveta::Utf8ToCp932("ch 7000 6000 1 0 \"ＬＤＫ 収納")};
   std::string out;
   out.reserve(21u * 1000 * 1000);
-  out += "hq\r\nhs 100 100 50 50 100 1 1 1 1 50 50 1 50 50 50 1\r\n"
-         "hcw 2 2.5 3 4 5 6 7 8 9 10\r\nhch 2 2.5 3 4 5 6 7 8 9 10\r\n";
+  out +=
+      "hq\r\nhs 100 100 50 50 100 1 1 1 1 50 50 1 50 50 50 1\r\n"
+      "hcw 2 2.5 3 4 5 6 7 8 9 10\r\nhch 2 2.5 3 4 5 6 7 8 9 10\r\n";
   Sequence seq;
   for (int i = 0; i < kSolids; ++i) {
     if (i % 8 == 0) {
@@ -141,8 +142,8 @@ void BM_Floor(benchmark::State& state) {
       std::size_t start = 0;
       for (;;) {
         const std::size_t blank = line.find(' ', start);
-        const std::string_view field =
-            line.substr(start, blank == std::string_view::npos ? std::string_view::npos : blank - start);
+        const std::string_view field = line.substr(
+            start, blank == std::string_view::npos ? std::string_view::npos : blank - start);
         ++fields;
         double v = 0;
         std::from_chars(field.data(), field.data() + field.size(), v);

@@ -130,7 +130,8 @@ void AfterReading(Kaveta& k) {
   RunState& s = k.state;
   if (s.circularSolidFound) {
     k.Message(
-        "円形関係のソリッド図形が存在します。\r\nこれらの面積は集計できません。\r\n注意してください｡ ",
+        "円形関係のソリッド図形が存在します。\r\nこれらの面積は集計できません。\r\n注意してください"
+        "｡ ",
         MsgIcon::Critical);
   }
   const std::string& unitText = k.ui.cbTaniD.text;

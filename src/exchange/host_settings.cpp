@@ -10,10 +10,14 @@ bool ParseHexColour(const std::string& text, std::int32_t& out) {
   std::uint32_t v = 0;
   for (char c : text) {
     int h;
-    if (c >= '0' && c <= '9') h = c - '0';
-    else if (c >= 'a' && c <= 'f') h = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') h = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      h = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      h = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      h = c - 'A' + 10;
+    else
+      return false;
     v = v * 16 + static_cast<std::uint32_t>(h);
   }
   out = static_cast<std::int32_t>(v);

@@ -72,8 +72,7 @@ double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(
 
 class Reader {
  public:
-  Reader(Kaveta& k, std::string_view bytes)
-      : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
+  Reader(Kaveta& k, std::string_view bytes) : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
 
   ReadOutcome Run() {
     const ReadOutcome outcome = ReadLines();
@@ -124,10 +123,14 @@ class Reader {
     const char key[2] = {Lower(line[0]), Lower(line[1])};
     switch (key[0]) {
       case 'l':
-        if (key[1] == 'g') LayerGroupLine(line);
-        else if (key[1] == 'y') LayerLine(line);
-        else if (key[1] == 't') s_.currentLineType.assign(line.substr(2));
-        else if (key[1] == 'c') return ColourLine(line);
+        if (key[1] == 'g')
+          LayerGroupLine(line);
+        else if (key[1] == 'y')
+          LayerLine(line);
+        else if (key[1] == 't')
+          s_.currentLineType.assign(line.substr(2));
+        else if (key[1] == 'c')
+          return ColourLine(line);
         break;
       case 'c':
         if (key[1] == 'n') s_.currentTextKind.assign(line.substr(2));
@@ -137,8 +140,7 @@ class Reader {
         if (key[1] == 'c' || key[1] == 'e' || key[1] == 'o' || key[1] == 'g')
           return CircleLine(line, key[1]);
         break;
-      default:
-        break;
+      default: break;
     }
     return step;
   }
@@ -149,17 +151,24 @@ class Reader {
   void StoreFields(std::array<std::string, N>& into, std::size_t count, std::string_view line) {
     Split(line);
     for (std::size_t i = 0; i < count && i < N; ++i) {
-      if (i < fields_.size()) into[i].assign(fields_[i]);
-      else into[i].clear();
+      if (i < fields_.size())
+        into[i].assign(fields_[i]);
+      else
+        into[i].clear();
     }
   }
 
   void StoreHeader(std::string_view word, std::string_view line) {
-    if (EqualsNoCase(word, "hs")) StoreFields(s_.headerScale, 17, line);
-    else if (EqualsNoCase(word, "hcw")) StoreFields(s_.headerTextWidth, 11, line);
-    else if (EqualsNoCase(word, "hch")) StoreFields(s_.headerTextHeight, 11, line);
-    else if (EqualsNoCase(word, "hcd")) StoreFields(s_.headerTextSpacing, 11, line);
-    else if (EqualsNoCase(word, "hcc")) StoreFields(s_.headerTextColour, 11, line);
+    if (EqualsNoCase(word, "hs"))
+      StoreFields(s_.headerScale, 17, line);
+    else if (EqualsNoCase(word, "hcw"))
+      StoreFields(s_.headerTextWidth, 11, line);
+    else if (EqualsNoCase(word, "hch"))
+      StoreFields(s_.headerTextHeight, 11, line);
+    else if (EqualsNoCase(word, "hcd"))
+      StoreFields(s_.headerTextSpacing, 11, line);
+    else if (EqualsNoCase(word, "hcc"))
+      StoreFields(s_.headerTextColour, 11, line);
   }
 
   // "hhp1ch": the next line is the title line and takes its place.
@@ -195,7 +204,8 @@ class Reader {
     // Only "0".."9", "a".."f" name a layer group; any other digit has no
     // scale in the header, so it counts as 0.
     const int slot = HexDigitSlot(digit);
-    s_.currentGroupScale = slot == 0 ? 0.0f : static_cast<float>(LenientNumber(s_.headerScale[slot]));
+    s_.currentGroupScale =
+        slot == 0 ? 0.0f : static_cast<float>(LenientNumber(s_.headerScale[slot]));
   }
 
   void LayerLine(std::string_view line) {

@@ -14,9 +14,9 @@ inline constexpr int kMaxGroups = 16;
 
 struct ColourGroup {
   std::int32_t colour = 0;
-  std::int64_t solidCount = 0;           // wide: a selection may hold any number
-  std::optional<double> areaTotal;       // empty while nothing was measured
-  std::string multiplier;                // text, as stored with the unit
+  std::int64_t solidCount = 0;      // wide: a selection may hold any number
+  std::optional<double> areaTotal;  // empty while nothing was measured
+  std::string multiplier;           // text, as stored with the unit
   // Stored figure lines, each followed by CR LF (UTF-8 inside).
   std::string measuredLines, twoPointLines, scLines, seLines, soLines, sgLines;
 };

@@ -73,18 +73,14 @@ std::string padToWidth(std::string_view text, int width, int mode, std::string_v
   const long b = static_cast<long>(SjisByteLength(text));
   const std::size_t cut = static_cast<std::size_t>(std::max(width, 0));
   switch (mode) {
-    case 0:
-      return std::string(text) + Repeat(pad, width - b);
-    case 1:
-      return Repeat(pad, width - b) + std::string(text);
+    case 0: return std::string(text) + Repeat(pad, width - b);
+    case 1: return Repeat(pad, width - b) + std::string(text);
     case 2: {
       const long c = b < width ? (width - b + 1) / 2 : 0;
       return FirstChars(Repeat(pad, c) + std::string(text) + Repeat(pad, c), cut);
     }
-    case 3:
-      return FirstChars(" " + std::string(text) + " " + Repeat("・", width), cut);
-    default:
-      return "";
+    case 3: return FirstChars(" " + std::string(text) + " " + Repeat("・", width), cut);
+    default: return "";
   }
 }
 

@@ -35,12 +35,9 @@ std::string ListText(const Kaveta& k) {
 
 std::string ClipboardText(const Kaveta& k) {
   switch (k.tableStyle) {
-    case 0:
-      return CardText(k);
-    case 1:
-      return ListText(k);
-    default:
-      return "";
+    case 0: return CardText(k);
+    case 1: return ListText(k);
+    default: return "";
   }
 }
 

@@ -25,7 +25,9 @@ std::string NotWrittenMessage(const std::string& path) {
 // The host reads JWC_TEMP.TXT after the tool ends, and its "hd" would
 // replace the selection with an earlier run's figures: when this run writes
 // none, no old file may stay behind.
-void DropStaleRegroupOutput(Kaveta& k) { k.env.files->Remove(k.env.InProgramFolder("JWC_TEMP.TXT")); }
+void DropStaleRegroupOutput(Kaveta& k) {
+  k.env.files->Remove(k.env.InProgramFolder("JWC_TEMP.TXT"));
+}
 
 void ClosingMessage(int rows, std::int64_t solids, OutputText& out) {
   out.Item("h# " + std::to_string(rows) + "色 " + std::to_string(solids) +

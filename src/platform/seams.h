@@ -46,7 +46,7 @@ struct FileDialogArgs {
   bool save = false;
   std::string title;
   std::string fileName;
-  std::string filter;      // platform form: NUL-separated pairs, NUL at the end
+  std::string filter;  // platform form: NUL-separated pairs, NUL at the end
   std::string defaultExt;
   std::string initDir;
   std::uint32_t flags = 0;

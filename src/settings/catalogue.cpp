@@ -28,8 +28,7 @@ std::string Numbered(const char* prefix, int n) { return prefix + std::to_string
 
 // A row is in use when its left swatch shows a colour or it has a name.
 bool RowInUse(const Kaveta& k, int row) {
-  return k.ui.Lblpic[row].backColour != k.state.backgroundColour ||
-         !k.ui.txtname[row].text.empty();
+  return k.ui.Lblpic[row].backColour != k.state.backgroundColour || !k.ui.txtname[row].text.empty();
 }
 
 void PaintSwatch(Control& swatch, std::int32_t colour) {
@@ -96,8 +95,7 @@ void loadKoumoku(Kaveta& k, const IniBatch& file) {
   if (!file.FileExisted()) return;
 
   std::int32_t count = 0;
-  const bool countKnown =
-      StoredWholeNumber(file.Read("koumokusuu", "koumokusuu"), 0, kRows, count);
+  const bool countKnown = StoredWholeNumber(file.Read("koumokusuu", "koumokusuu"), 0, kRows, count);
   if (countKnown) k.state.nextGroup = count + 1;
   // Rows above the stored count are not part of the table, whatever an
   // earlier, longer save left in the file.

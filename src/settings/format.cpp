@@ -1,11 +1,11 @@
 #include "settings/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 
 namespace kaveta {
 namespace {
@@ -161,14 +161,18 @@ std::string FormatQuantity(double value, int decimals) {
     intPart = digits.substr(0, static_cast<std::size_t>(point));
     frac = digits.substr(static_cast<std::size_t>(point));
   }
-  if (frac.size() < static_cast<std::size_t>(d) + 1) frac.resize(static_cast<std::size_t>(d) + 1, '0');
+  if (frac.size() < static_cast<std::size_t>(d) + 1)
+    frac.resize(static_cast<std::size_t>(d) + 1, '0');
   const bool up = frac[static_cast<std::size_t>(d)] >= '5';
   std::string kept = intPart + frac.substr(0, static_cast<std::size_t>(d));
   if (up) {
     int i = static_cast<int>(kept.size()) - 1;
-    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
-    if (i < 0) kept.insert(kept.begin(), '1');
-    else ++kept[static_cast<std::size_t>(i)];
+    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+      kept[static_cast<std::size_t>(i--)] = '0';
+    if (i < 0)
+      kept.insert(kept.begin(), '1');
+    else
+      ++kept[static_cast<std::size_t>(i)];
   }
   std::string whole = kept.substr(0, kept.size() - static_cast<std::size_t>(d));
   const std::string fraction = kept.substr(kept.size() - static_cast<std::size_t>(d));

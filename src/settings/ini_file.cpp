@@ -41,8 +41,8 @@ std::string AppFolder(const Environment& env) {
   return folder;
 }
 
-std::string ReadIniValue(const Environment& env, const std::string& section,
-                         const std::string& key, const std::string& file) {
+std::string ReadIniValue(const Environment& env, const std::string& section, const std::string& key,
+                         const std::string& file) {
   return GetUtf8(LoadDocument(env, ResolveFile(env, file), nullptr), section, key);
 }
 
@@ -76,8 +76,7 @@ std::string IniBatch::Read(const std::string& section, const std::string& key) c
   return GetUtf8(doc_, section, key);
 }
 
-void IniBatch::Write(const std::string& section, const std::string& key,
-                     const std::string& value) {
+void IniBatch::Write(const std::string& section, const std::string& key, const std::string& value) {
   // A value the file cannot hold (a line break) skips this entry only.
   SetUtf8(doc_, section, key, value);
 }

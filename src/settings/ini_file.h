@@ -16,8 +16,8 @@ std::string AppFolder(const Environment& env);
 
 // One value, empty when absent; an empty file name means Kaveta.INI in the
 // program folder.
-std::string ReadIniValue(const Environment& env, const std::string& section,
-                         const std::string& key, const std::string& file);
+std::string ReadIniValue(const Environment& env, const std::string& section, const std::string& key,
+                         const std::string& file);
 // Non-zero on success.
 std::int32_t WriteIniValue(const Environment& env, const std::string& section,
                            const std::string& key, const std::string& value,

@@ -179,8 +179,7 @@ bool ProfileDocument::Has(std::string_view section, std::string_view key) const 
   return range && !key.empty() && FindKey(lines_, *range, key).has_value();
 }
 
-bool ProfileDocument::Set(std::string_view section, std::string_view key,
-                          std::string_view value) {
+bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
   section = TrimSpaces(section);
   key = TrimSpaces(key);
   // Anything that would split a line or could not be found again is refused

@@ -106,9 +106,7 @@ void LoadEntry(Kaveta& k, const Entry& e, const std::string& text) {
   const Slot slot = e.slot(k);
   std::int32_t number = 0;
   switch (e.kind) {
-    case Kind::Text:
-      slot.control->text = text;
-      return;
+    case Kind::Text: slot.control->text = text; return;
     case Kind::Check:
       // A check box takes only cleared or ticked.
       if (!StoredWholeNumber(text, -32768, 32767, number) || number < 0 || number > 1) return;
@@ -119,9 +117,7 @@ void LoadEntry(Kaveta& k, const Entry& e, const std::string& text) {
     case Kind::Int16:
       if (StoredWholeNumber(text, -32768, 32767, number)) *slot.number = number;
       return;
-    case Kind::Flag:
-      ParseFlag(text, *slot.flag);
-      return;
+    case Kind::Flag: ParseFlag(text, *slot.flag); return;
   }
 }
 

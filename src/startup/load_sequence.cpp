@@ -17,8 +17,7 @@ constexpr std::int32_t kSxfColours[16] = {
     0x8000C0, 0x4080C0, 0x0080FF, 0x80C080, 0xFF8000, 0xFF4080, 0xC0C0C0, 0x808080,
 };
 
-constexpr const char* kMissingInput =
-    "TEMP.TXTが無がありません、jwwの外変から起動してください";
+constexpr const char* kMissingInput = "TEMP.TXTが無がありません、jwwの外変から起動してください";
 
 void SetSwatchDigitCaptions(Kaveta& k) {
   static const char* kDigits = "0123456789ABCDEF";
@@ -87,20 +86,11 @@ void ApplyModeSetupFirst(Kaveta& k) {
       w.caption += "【前回表使用-面積測定モード】";
       w.mnuSaveHyou.enabled = true;
       break;
-    case RunMode::ColourChange:
-      w.caption += "【色変更モード】";
-      break;
-    case RunMode::LayerSort:
-      w.caption += "【レイヤ振分けモード】";
-      break;
-    case RunMode::OverlapOrder:
-      break;
-    case RunMode::LayerNaming:
-      SetUpLayerNaming(k, false);
-      break;
-    case RunMode::LayerNamingExternal:
-      SetUpLayerNaming(k, true);
-      break;
+    case RunMode::ColourChange: w.caption += "【色変更モード】"; break;
+    case RunMode::LayerSort: w.caption += "【レイヤ振分けモード】"; break;
+    case RunMode::OverlapOrder: break;
+    case RunMode::LayerNaming: SetUpLayerNaming(k, false); break;
+    case RunMode::LayerNamingExternal: SetUpLayerNaming(k, true); break;
   }
 }
 
@@ -131,8 +121,7 @@ void ApplyModeSetupSecond(Kaveta& k) {
       w.Label7.text = "↑ここをドラッグしてください";
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -181,10 +170,8 @@ LoadOutcome RunLoadSequence(Kaveta& k) {
     return LoadOutcome::Ready;
   }
   switch (ReadExchangeInput(k, *bytes)) {
-    case ReadOutcome::ProcessEnded:
-      return LoadOutcome::ProcessEnded;
-    case ReadOutcome::Stopped:
-      return LoadOutcome::Ready;
+    case ReadOutcome::ProcessEnded: return LoadOutcome::ProcessEnded;
+    case ReadOutcome::Stopped: return LoadOutcome::Ready;
     case ReadOutcome::Complete:
       if (k.runMode != RunMode::LayerNamingExternal) AfterReading(k);
       return LoadOutcome::Ready;

@@ -28,8 +28,8 @@ RunMode ChooseRunMode(const std::vector<std::string>& words) {
     const char* code;
     RunMode mode;
   } kCodes[] = {
-      {"M3", RunMode::ColourChange}, {"M4", RunMode::LayerSort},
-      {"M5", RunMode::OverlapOrder}, {"M6", RunMode::TableDesign},
+      {"M3", RunMode::ColourChange},        {"M4", RunMode::LayerSort},
+      {"M5", RunMode::OverlapOrder},        {"M6", RunMode::TableDesign},
       {"M7", RunMode::LayerNamingExternal}, {"C1", RunMode::AreaPreviousTable},
       {"C2", RunMode::AreaNewTable},
   };

@@ -18,8 +18,7 @@ enum class RunMode {
 };
 
 inline bool IsTableMode(RunMode m) {
-  return m == RunMode::TableDesign || m == RunMode::AreaNewTable ||
-         m == RunMode::AreaPreviousTable;
+  return m == RunMode::TableDesign || m == RunMode::AreaNewTable || m == RunMode::AreaPreviousTable;
 }
 inline bool IsAreaMode(RunMode m) {
   return m == RunMode::AreaNewTable || m == RunMode::AreaPreviousTable;

@@ -8,8 +8,7 @@ struct CaseRange {
   char32_t lower, upper, count;
 };
 constexpr CaseRange kRanges[] = {
-    {U'a', U'A', 26},
-    {U'\uFF41', U'\uFF21', 26},  // full-width Latin
+    {U'a', U'A', 26},           {U'\uFF41', U'\uFF21', 26},  // full-width Latin
     {U'\u03B1', U'\u0391', 17},  // Greek alpha..rho (final sigma U+03C2 has no capital)
     {U'\u03C3', U'\u03A3', 7},   // Greek sigma..omega
     {U'\u0430', U'\u0410', 32},  // Cyrillic
@@ -55,10 +54,13 @@ std::string MapLetters(std::string_view s, bool upper) {
       continue;
     }
     char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : (b & 0x0F);
-    for (std::size_t j = 1; j < len; ++j) c = (c << 6) | (static_cast<unsigned char>(s[i + j]) & 0x3F);
+    for (std::size_t j = 1; j < len; ++j)
+      c = (c << 6) | (static_cast<unsigned char>(s[i + j]) & 0x3F);
     const char32_t mapped = MapCase(c, upper);
-    if (mapped == c) out.append(s.substr(i, len));
-    else AppendUtf8(out, mapped);
+    if (mapped == c)
+      out.append(s.substr(i, len));
+    else
+      AppendUtf8(out, mapped);
     i += len;
   }
   return out;

@@ -15,8 +15,8 @@ inline constexpr const char* kDuplicateColourQuestion =
     "同じ色がすでに使われてます。\r\nそれでも使いますか？";
 
 // Colour dialog flags of the common colour dialog.
-inline constexpr std::uint32_t kColourFullOpen = 2;          // CC_FULLOPEN
-inline constexpr std::uint32_t kColourRgbInitFullOpen = 3;   // CC_RGBINIT | CC_FULLOPEN
+inline constexpr std::uint32_t kColourFullOpen = 2;         // CC_FULLOPEN
+inline constexpr std::uint32_t kColourRgbInitFullOpen = 3;  // CC_RGBINIT | CC_FULLOPEN
 
 // Cycles the row mode 並替 → 追加 → 削除 → 並替.
 void btnChenge_Click(Kaveta& k);

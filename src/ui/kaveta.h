@@ -23,8 +23,8 @@ struct Kaveta {
   RunState state;
 
   // Program-wide values kept with the settings.
-  int tableStyle = 0;             // 0 card, 1 list
-  std::int32_t itemAlignment = 0; // 0 left, 1 right, 2 centre
+  int tableStyle = 0;              // 0 card, 1 list
+  std::int32_t itemAlignment = 0;  // 0 left, 1 right, 2 centre
   bool writeItemCatalogue = false;
 
   // Rows the floating editors work on (0 while none).

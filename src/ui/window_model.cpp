@@ -97,14 +97,16 @@ WindowModel::WindowModel() {
   Label1[5] = Make(ControlKind::Label, "文字種,レイヤ", 200, 1200, 2000, 250);
   Combo1[3] = Make(ControlKind::ComboBox, "cn3", 2800, 1180, 800, 300);
   Combo1[4] = Make(ControlKind::ComboBox, "ly9", 3700, 1180, 800, 300);
-  Label1[4] = Make(ControlKind::Label, "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ", 200, 1600, 5000, 250);
+  Label1[4] = Make(ControlKind::Label, "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ", 200, 1600,
+                   5000, 250);
   Text2 = Make(ControlKind::TextBox, "20,2,2,lya", 200, 1900, 2500, 300);
   Text2.fontName = "ＭＳ ゴシック";
   Label6[0] = Make(ControlKind::Label, "　罫線", 200, 2300, 1000, 250);
   const char* keisen[3] = {"外枠線種色,レイヤ", "縦罫線種色,レイヤ", "横罫線種色,レイヤ"};
   // Line type, colour and layer combos of each ruled-line group.
   const int groupCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
-  const char* groupTexts[3][3] = {{"lt1", "lc5", "ly9"}, {"lt1", "lc2", "ly9"}, {"lt1", "lc2", "ly9"}};
+  const char* groupTexts[3][3] = {
+      {"lt1", "lc5", "ly9"}, {"lt1", "lc2", "ly9"}, {"lt1", "lc2", "ly9"}};
   for (int k = 0; k < 3; ++k) {
     const int top = 2600 + k * 400;
     ckKeisen[k] = Make(ControlKind::CheckBox, keisen[k], 200, top, 2500, 300);
@@ -118,7 +120,8 @@ WindowModel::WindowModel() {
   chkUTIWAKE[0] = Make(ControlKind::CheckBox, "ソリッド図形に面積を記入", 200, 4200, 3000, 300);
   Label6[1] = Make(ControlKind::Label, "　座標ファイル", 200, 4500, 1500, 250);
   chkM = Make(ControlKind::CheckBox, "ｍ単位", 200, 4800, 1500, 300);
-  for (Control* hidden : {&chkUTIWAKE[0], &chkUTIWAKE[1], &Label6[1], &chkM}) hidden->visible = false;
+  for (Control* hidden : {&chkUTIWAKE[0], &chkUTIWAKE[1], &Label6[1], &chkM})
+    hidden->visible = false;
   Frame2 = Make(ControlKind::Frame, "コピー", 200, 5100, 3000, 700);
   Option1[0] = Make(ControlKind::OptionButton, "カード型", 300, 5400, 1300, 300);
   Option1[1] = Make(ControlKind::OptionButton, "一覧表型", 1700, 5400, 1300, 300);

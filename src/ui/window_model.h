@@ -19,14 +19,14 @@ inline constexpr std::int32_t kButtonFace = 0xF0F0F0;
 
 struct Control {
   ControlKind kind = ControlKind::Label;
-  std::string text;     // caption of labels, buttons, frames; text of boxes
+  std::string text;  // caption of labels, buttons, frames; text of boxes
   std::string tooltip;
   std::int32_t backColour = kButtonFace;
   std::int32_t foreColour = kBlack;
   Alignment alignment = Alignment::Left;
   bool enabled = true;
   bool visible = true;
-  int value = 0;        // check boxes and option buttons: 0 cleared, 1 set
+  int value = 0;  // check boxes and option buttons: 0 cleared, 1 set
   std::vector<std::string> list;
   int left = 0, top = 0, width = 0, height = 0;  // twips
   bool dragOnPress = false;                      // automatic drag of swatches
@@ -72,8 +72,8 @@ struct WindowModel {
   std::array<Control, 1> cbTani;
   // Settings panel.
   Control Frame1, cbTaniD, Comboketa, Text2, Frame2, cmdOptionOK, chkM;
-  std::array<Control, 6> Label1;     // 0, 3, 4, 5 exist
-  std::array<Control, 12> Combo1;    // 1..11
+  std::array<Control, 6> Label1;   // 0, 3, 4, 5 exist
+  std::array<Control, 12> Combo1;  // 1..11
   std::array<Control, 2> Label6;
   std::array<Control, 3> ckKeisen;
   std::array<Control, 2> chkUTIWAKE;

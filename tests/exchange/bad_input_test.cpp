@@ -56,8 +56,9 @@ TEST(BadInput, MegabyteLines) {
   const std::string bigTitle = "ch 1 1 2 0 \"" + std::string(1 << 20, 'T');
   const std::string bigColour = "lc10 " + std::string(1 << 20, '9');
   Reading r;
-  EXPECT_EQ(r.Read({"hq", plain, bigColour, manyFields, "hhp1ch", bigTitle, "sl 0 0 1000 0 0 1000"}),
-            ReadOutcome::Complete);
+  EXPECT_EQ(
+      r.Read({"hq", plain, bigColour, manyFields, "hhp1ch", bigTitle, "sl 0 0 1000 0 0 1000"}),
+      ReadOutcome::Complete);
   EXPECT_EQ(r.k.state.currentColour, 0);  // no 32-bit value: black
   EXPECT_EQ(r.Group(1).solidCount, 2);
   EXPECT_EQ(r.k.state.tableTitle.size(), 1u << 20);
@@ -100,11 +101,48 @@ TEST(BadInput, OnlyLinesWithJapaneseAreConverted) {
 // Random lines built from the host's keys and junk: every run ends with an
 // outcome and leaves consistent counters.
 TEST(BadInput, RandomLinesNeverBreakTheReader) {
-  const std::vector<std::string> pieces = {
-      "sl", "SL", "sc", "se", "so", "sg", "lc", "LC10 ", "lc10 ", "lg", "ly", "lyn", "lgn",
-      "lt", "cn", "hs", "hcw", "hhp1ch", "#", "#c", " ", "  ", "\"", "0", "1", "-", ".", "e",
-      "999999999999", "116", "117", "a", "f", "F", "\x82", "\xA0", "\xFF", "\r", "\n", "\r\n",
-      std::string(1, '\0'), "部屋"};
+  const std::vector<std::string> pieces = {"sl",
+                                           "SL",
+                                           "sc",
+                                           "se",
+                                           "so",
+                                           "sg",
+                                           "lc",
+                                           "LC10 ",
+                                           "lc10 ",
+                                           "lg",
+                                           "ly",
+                                           "lyn",
+                                           "lgn",
+                                           "lt",
+                                           "cn",
+                                           "hs",
+                                           "hcw",
+                                           "hhp1ch",
+                                           "#",
+                                           "#c",
+                                           " ",
+                                           "  ",
+                                           "\"",
+                                           "0",
+                                           "1",
+                                           "-",
+                                           ".",
+                                           "e",
+                                           "999999999999",
+                                           "116",
+                                           "117",
+                                           "a",
+                                           "f",
+                                           "F",
+                                           "\x82",
+                                           "\xA0",
+                                           "\xFF",
+                                           "\r",
+                                           "\n",
+                                           "\r\n",
+                                           std::string(1, '\0'),
+                                           "部屋"};
   std::mt19937 random(12345);
   for (int round = 0; round < 400; ++round) {
     std::string bytes = "hq\r\n";

@@ -98,9 +98,8 @@ TEST(Groups, SeventeenthColourStopsAndKeepsTheRest) {
   EXPECT_EQ(r.k.state.nextSolid, 17);
   std::string expected;
   for (int i = 0; i < 32; ++i) expected += "\r\n";
-  expected += Lines({"0 0 5 5", "lc5", "lc10 " + std::to_string(HostPen(5)),
-                     "sl 0 0 2000 0 0 2000", "lc10 3", "sl 0 0 1000 0 0 1000",
-                     "ch 0 0 1 0 \"室", "", "sc 1 2 3"});
+  expected += Lines({"0 0 5 5", "lc5", "lc10 " + std::to_string(HostPen(5)), "sl 0 0 2000 0 0 2000",
+                     "lc10 3", "sl 0 0 1000 0 0 1000", "ch 0 0 1 0 \"室", "", "sc 1 2 3"});
   EXPECT_EQ(r.k.state.passThroughText, expected);
 }
 
@@ -150,8 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
         AreaCase{"SquareReversedB", "sl 2000 2000 2000 0 0 0 0 2000", 4, 1000, 1000},
         // a self-crossing quadrilateral gives the difference of its lobes
         AreaCase{"Bowtie", "sl 0 0 2000 2000 2000 0 0 2000", 0, 1000, 1000},
-        AreaCase{"Negative", "sl -1000 -1000 -3000 -1000 -3000 -2000", 1, -7000.0 / 3,
-                 -4000.0 / 3},
+        AreaCase{"Negative", "sl -1000 -1000 -3000 -1000 -3000 -2000", 1, -7000.0 / 3, -4000.0 / 3},
         AreaCase{"Decimals", "sl 0.5 0 1000.5 0 1000.5 500 0.5 500", 0.5, 500.5, 250},
         // fields that are no numbers count as 0
         AreaCase{"NotNumbers", "sl x 0 1000 y 0 1000abc", 0.5, 1000.0 / 3, 1000.0 / 3}),
@@ -210,15 +208,14 @@ TEST_P(Rounding, HalfUpWithTheMultiplier) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, Rounding,
-    ::testing::Values(RoundCase{2.25, "1", 1, 2.3, "2.3"}, RoundCase{100, "0.3025", 1, 30.3, "30.3"},
-                      RoundCase{1234.5, "1", 0, 1235, "1,235"},
-                      RoundCase{12.345, "1", 2, 12.35, "12.35"},
-                      RoundCase{12.345, "1", -1, 10, "10"}, RoundCase{1234.5, "1", -2, 1200, "1,200"},
-                      RoundCase{33.124, "1", 4, 33.124, "33.1240"},
-                      RoundCase{0.0001, "1", 3, 0, "0.000"},
-                      RoundCase{5, "abc", 2, 0, "0.00"}, RoundCase{5, "", 2, 0, "0.00"},
-                      RoundCase{5, "2x", 1, 10, "10.0"},
-                      RoundCase{1.5, "1", 400, 1.5, "2"}, RoundCase{1.5, "1", -400, 0, "0"}));
+    ::testing::Values(
+        RoundCase{2.25, "1", 1, 2.3, "2.3"}, RoundCase{100, "0.3025", 1, 30.3, "30.3"},
+        RoundCase{1234.5, "1", 0, 1235, "1,235"}, RoundCase{12.345, "1", 2, 12.35, "12.35"},
+        RoundCase{12.345, "1", -1, 10, "10"}, RoundCase{1234.5, "1", -2, 1200, "1,200"},
+        RoundCase{33.124, "1", 4, 33.124, "33.1240"}, RoundCase{0.0001, "1", 3, 0, "0.000"},
+        RoundCase{5, "abc", 2, 0, "0.00"}, RoundCase{5, "", 2, 0, "0.00"},
+        RoundCase{5, "2x", 1, 10, "10.0"}, RoundCase{1.5, "1", 400, 1.5, "2"},
+        RoundCase{1.5, "1", -400, 0, "0"}));
 
 TEST(Groups, RoundedQuantityOfAGroupWithoutArea) {
   Reading r;
@@ -245,8 +242,8 @@ TEST(AfterReading, DefaultUnitAndQuantities) {
     EXPECT_EQ(r.Group(g).multiplier, "0.3025") << g;
   }
   EXPECT_EQ(r.k.ui.Text_sum[1].text, "30.3");
-  EXPECT_EQ(r.k.ui.Text_sum[2].text, "-");     // two-point figures only
-  EXPECT_EQ(r.k.ui.Text_sum[3].text, "0.0");   // degenerate: measured, area 0
+  EXPECT_EQ(r.k.ui.Text_sum[2].text, "-");    // two-point figures only
+  EXPECT_EQ(r.k.ui.Text_sum[3].text, "0.0");  // degenerate: measured, area 0
   EXPECT_EQ(r.k.ui.Label5[4].text, "");
   EXPECT_EQ(r.k.ui.Text_sum[4].text, "");
 }
@@ -310,7 +307,8 @@ TEST(AfterReading, CircularSolidWarning) {
   AfterReading(r.k);
   ASSERT_EQ(r.h.dialogs.messages.size(), 1u);
   EXPECT_EQ(r.h.dialogs.messages[0].text,
-            "円形関係のソリッド図形が存在します。\r\nこれらの面積は集計できません。\r\n注意してください｡ ");
+            "円形関係のソリッド図形が存在します。\r\nこれらの面積は集計できません。\r\n注意してくだ"
+            "さい｡ ");
   EXPECT_EQ(r.h.dialogs.messages[0].icon, MsgIcon::Critical);
   EXPECT_EQ(r.k.ui.Text_sum[1].text, "0.500");  // the circle is not in the total
 }

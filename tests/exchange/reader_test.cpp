@@ -71,25 +71,19 @@ TEST_P(ReaderColour, SetsCurrentColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReaderColour,
-    ::testing::Values(ColourCase{"lc10 255", 255, "10", true},
-                      ColourCase{"lc10 -1", -1, "10", true},
-                      ColourCase{"LC10 16763904", 16763904, "10", true},
-                      // no blank: host colour number 10, empty in the pen table
-                      ColourCase{"lc10", 0, "10", false},
-                      ColourCase{"lc0", 0, "0", false},
-                      ColourCase{"lc50", 0, "50", false},
-                      ColourCase{"lc100", 0, "100", false},
-                      ColourCase{"lc1", HostPen(1), "1", false},
-                      ColourCase{"lc9", HostPen(9), "9", false},
-                      ColourCase{"lc101", 0x000000, "101", false},
-                      ColourCase{"lc102", 0x0000FF, "102", false},
-                      ColourCase{"lc116", 0x808080, "116", false},
-                      // not numbers count as 0
-                      ColourCase{"lc10 abc", 0, "10", true},
-                      ColourCase{"lc10 ", 0, "10", true},
-                      ColourCase{"lc10 99999999999", 0, "10", true},
-                      ColourCase{"lcx", 0, "x", false},
-                      ColourCase{"lc", 0, "", false}));
+    ::testing::Values(
+        ColourCase{"lc10 255", 255, "10", true}, ColourCase{"lc10 -1", -1, "10", true},
+        ColourCase{"LC10 16763904", 16763904, "10", true},
+        // no blank: host colour number 10, empty in the pen table
+        ColourCase{"lc10", 0, "10", false}, ColourCase{"lc0", 0, "0", false},
+        ColourCase{"lc50", 0, "50", false}, ColourCase{"lc100", 0, "100", false},
+        ColourCase{"lc1", HostPen(1), "1", false}, ColourCase{"lc9", HostPen(9), "9", false},
+        ColourCase{"lc101", 0x000000, "101", false}, ColourCase{"lc102", 0x0000FF, "102", false},
+        ColourCase{"lc116", 0x808080, "116", false},
+        // not numbers count as 0
+        ColourCase{"lc10 abc", 0, "10", true}, ColourCase{"lc10 ", 0, "10", true},
+        ColourCase{"lc10 99999999999", 0, "10", true}, ColourCase{"lcx", 0, "x", false},
+        ColourCase{"lc", 0, "", false}));
 
 struct SxfCase {
   const char* line;
@@ -99,9 +93,9 @@ class ReaderSxf : public ::testing::TestWithParam<SxfCase> {};
 
 TEST_P(ReaderSxf, EndsTheProcess) {
   Reading r;
-  EXPECT_EQ(r.Read({"hq", "lc10 255", "sl 0 0 1000 0 0 1000", GetParam().line,
-                    "sl 0 0 1000 0 0 1000"}),
-            ReadOutcome::ProcessEnded);
+  EXPECT_EQ(
+      r.Read({"hq", "lc10 255", "sl 0 0 1000 0 0 1000", GetParam().line, "sl 0 0 1000 0 0 1000"}),
+      ReadOutcome::ProcessEnded);
   ASSERT_EQ(r.h.dialogs.messages.size(), 1u);
   EXPECT_EQ(r.h.dialogs.messages[0].text,
             "SXFカスタム線色があります。現在対応してないので終了します。<(_ _)>申し訳ないです");
@@ -133,8 +127,8 @@ TEST(Reader, AttributeLinesSetTheCurrentValues) {
 
 TEST(Reader, SolidLinesByFieldCount) {
   Reading r;
-  r.Read({"hq", "lc10 5", "sl 0 0 1000 0", "sl 0 0 1000 0 0 1000",
-          "sl 0 0 2000 0 2000 2000 0 2000", "sl 1 2 3 4 5 6 7 8 9 10", "sl", "sl 1 2 3"});
+  r.Read({"hq", "lc10 5", "sl 0 0 1000 0", "sl 0 0 1000 0 0 1000", "sl 0 0 2000 0 2000 2000 0 2000",
+          "sl 1 2 3 4 5 6 7 8 9 10", "sl", "sl 1 2 3"});
   const ColourGroup& g = r.Group(1);
   EXPECT_EQ(g.solidCount, 6);
   EXPECT_EQ(g.twoPointLines, "sl 0 0 1000 0\r\n");
@@ -144,9 +138,8 @@ TEST(Reader, SolidLinesByFieldCount) {
   EXPECT_EQ(r.k.state.nextSolid, 3);
   // Other counts are counted but stay in the pass-through text, each under
   // its own colour (the colour lines before them are consumed).
-  EXPECT_EQ(r.k.state.passThroughText,
-            Lines({"", "", "", "", "lc10 5", "sl 1 2 3 4 5 6 7 8 9 10", "lc10 5", "sl", "lc10 5",
-                   "sl 1 2 3"}));
+  EXPECT_EQ(r.k.state.passThroughText, Lines({"", "", "", "", "lc10 5", "sl 1 2 3 4 5 6 7 8 9 10",
+                                              "lc10 5", "sl", "lc10 5", "sl 1 2 3"}));
 }
 
 // Every single blank splits: a doubled or trailing blank adds an empty field.
@@ -171,7 +164,8 @@ TEST(Reader, CircleSolidsInAreaModesSetTheFlagOnly) {
     EXPECT_EQ(r.k.ui.Lblpic[17].backColour, 255);
     EXPECT_EQ(r.Group(1).solidCount, 0);
     EXPECT_FALSE(r.Group(1).areaTotal.has_value());
-    EXPECT_EQ(r.Group(1).scLines + r.Group(1).seLines + r.Group(1).soLines + r.Group(1).sgLines, "");
+    EXPECT_EQ(r.Group(1).scLines + r.Group(1).seLines + r.Group(1).soLines + r.Group(1).sgLines,
+              "");
     EXPECT_EQ(r.k.state.passThroughText, Lines({"", "", "", "", ""}));
     AfterReading(r.k);
     EXPECT_EQ(r.k.ui.Text_sum[1].text, "-");
@@ -208,8 +202,8 @@ TEST(Reader, CircleSolidsOutsideAreaModesAreKeptPerKind) {
 }
 
 TEST(Reader, EndMarkStopsOnlyTableDesign) {
-  const std::vector<std::string> input = {"hq", "lc10 1", "sl 0 0 1000 0 0 1000", "#",
-                                          "lc10 2", "sl 0 0 1000 0 0 1000"};
+  const std::vector<std::string> input = {"hq", "lc10 1", "sl 0 0 1000 0 0 1000",
+                                          "#",  "lc10 2", "sl 0 0 1000 0 0 1000"};
   Reading design(RunMode::TableDesign);
   EXPECT_EQ(design.Read(input), ReadOutcome::Stopped);
   EXPECT_EQ(design.k.state.nextGroup, 2);
@@ -247,9 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, ReaderTitle,
     ::testing::Values(TitleCase{"ch 1 1 2 0 \"面積表", "面積表"},
                       TitleCase{"ch 1 1 2 0 \"a \"quoted\"", "a \"quoted\""},
-                      TitleCase{"面積 表", "面積 表"},
-                      TitleCase{"\"", ""},
-                      TitleCase{"", ""},
+                      TitleCase{"面積 表", "面積 表"}, TitleCase{"\"", ""}, TitleCase{"", ""},
                       // a title line is never a figure line
                       TitleCase{"sl 0 0 1000 0 0 1000", "sl 0 0 1000 0 0 1000"},
                       TitleCase{"lc10 255", "lc10 255"}));
@@ -272,9 +264,8 @@ TEST(Reader, HhpChAsTheLastLine) {
 
 TEST(Reader, HeaderArrays) {
   Reading r;
-  r.Read({"hq", "hs 100 100 50 50 100 1 1 1 1 50 50 1 50 50 50 1",
-          "hcw 2 2.5 3 4 5 6 7 8 9 10", "HCH 2 2.5 3 4 5 6 7 8 9 10 11 12",
-          "hcd 0 0 0.5", "hcc      1      1"});
+  r.Read({"hq", "hs 100 100 50 50 100 1 1 1 1 50 50 1 50 50 50 1", "hcw 2 2.5 3 4 5 6 7 8 9 10",
+          "HCH 2 2.5 3 4 5 6 7 8 9 10 11 12", "hcd 0 0 0.5", "hcc      1      1"});
   const RunState& s = r.k.state;
   EXPECT_EQ(s.headerScale[0], "hs");
   EXPECT_EQ(s.headerScale[1], "100");
@@ -397,7 +388,8 @@ TEST(Reader, LayerNameForALayerThatIsNoRowChangesNothing) {
     Reading r(RunMode::LayerNamingExternal);
     const WindowModel before = r.k.ui;
     r.Read({"hq", layer, "lyn#c#0080FF", "lynName"});
-    for (int i = 0; i <= 16; ++i) EXPECT_EQ(r.k.ui.txtname[i].text, before.txtname[i].text) << layer;
+    for (int i = 0; i <= 16; ++i)
+      EXPECT_EQ(r.k.ui.txtname[i].text, before.txtname[i].text) << layer;
     for (int i = 0; i <= 32; ++i)
       EXPECT_EQ(r.k.ui.Lblpic[i].backColour, before.Lblpic[i].backColour) << layer;
   }

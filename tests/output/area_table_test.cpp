@@ -57,27 +57,9 @@ TEST(AreaTable, WorkedExampleLineByLine) {
   Table t;
   WorkedExampleRows(t.k);
   std::vector<std::string> expected = {
-      "#",
-      "bz",
-      "lc1",
-      "ly5",
-      "lt3",
-      "r1",
-      "0 -16",
-      "77 0",
-      "0 16",
-      "-77 0",
-      "r0",
-      "lc2",
-      "ly6",
-      "lt4",
-      "24 0 24 -16",
-      "47.5 0 47.5 -16",
-      "66 0 66 -16",
-      "lc7",
-      "ly8",
-      "lt5",
-      "0 -8 77 -8",
+      "#",           "bz",    "lc1", "ly5", "lt3",        "r1",  "0 -16",       "77 0",
+      "0 16",        "-77 0", "r0",  "lc2", "ly6",        "lt4", "24 0 24 -16", "47.5 0 47.5 -16",
+      "66 0 66 -16", "lc7",   "ly8", "lt5", "0 -8 77 -8",
   };
   const std::vector<std::string> rows = WorkedExampleRowLines();
   expected.insert(expected.end(), rows.begin(), rows.end());

@@ -67,12 +67,7 @@ TEST(OkCommand, TableModeWritesTheWholeFileThenSavesAndHandsOff) {
   t.k.ui.ckKeisen[1].value = 0;
   EXPECT_EQ(RunOkCommand(t.k), OkOutcome::Written);
   std::vector<std::string> expected = {
-      "#",
-      "bz",
-      "lc7",
-      "ly8",
-      "lt5",
-      "0 -8 77 -8",
+      "#", "bz", "lc7", "ly8", "lt5", "0 -8 77 -8",
   };
   const std::vector<std::string> rows = testing::WorkedExampleRowLines();
   expected.insert(expected.end(), rows.begin(), rows.end());

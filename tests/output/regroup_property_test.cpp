@@ -66,39 +66,21 @@ class InputGenerator {
   void Add(Generated& g, int colours) {
     static const char* kHex = "0123456789abcdef";
     switch (Pick(0, 16)) {
-      case 0:
-        g.lines.push_back("lg" + std::string(1, kHex[Pick(0, 15)]));
-        break;
-      case 1:
-        g.lines.push_back("ly" + std::string(1, kHex[Pick(0, 15)]));
-        break;
-      case 2:
-        g.lines.push_back("lt" + std::to_string(Pick(1, 9)));
-        break;
-      case 3:
-        g.lines.push_back("cn" + std::to_string(Pick(1, 10)));
-        break;
-      case 4:
-        g.lines.push_back(Key("lc") + std::to_string(Pick(0, 9)));
-        break;
+      case 0: g.lines.push_back("lg" + std::string(1, kHex[Pick(0, 15)])); break;
+      case 1: g.lines.push_back("ly" + std::string(1, kHex[Pick(0, 15)])); break;
+      case 2: g.lines.push_back("lt" + std::to_string(Pick(1, 9))); break;
+      case 3: g.lines.push_back("cn" + std::to_string(Pick(1, 10))); break;
+      case 4: g.lines.push_back(Key("lc") + std::to_string(Pick(0, 9))); break;
       case 5:
       case 6: {
         const int c = Pick(0, colours);
         g.lines.push_back(Key("lc") + "10 " + std::to_string(c == 0 ? kWhite : c * 4099));
         break;
       }
-      case 7:
-        g.lines.push_back("hs 1 100 50 1 1 1 1 1 1 1 1 1 1 1 1 1 1");
-        break;
-      case 8:
-        g.lines.push_back("lyn壁" + Serial());
-        break;
-      case 9:
-        g.lines.push_back(Coord() + " " + Coord() + " " + Coord() + " " + Serial());
-        break;
-      case 10:
-        g.lines.push_back("ch 0 0 1 0 \"文字ｶﾅ" + Serial());
-        break;
+      case 7: g.lines.push_back("hs 1 100 50 1 1 1 1 1 1 1 1 1 1 1 1 1 1"); break;
+      case 8: g.lines.push_back("lyn壁" + Serial()); break;
+      case 9: g.lines.push_back(Coord() + " " + Coord() + " " + Coord() + " " + Serial()); break;
+      case 10: g.lines.push_back("ch 0 0 1 0 \"文字ｶﾅ" + Serial()); break;
       case 11:
         g.lines.push_back(Pick(0, 1) ? "#" : "hhp1ch");
         if (g.lines.back() == "hhp1ch") g.lines.push_back("ch 1 1 2 0\"表題" + Serial());

@@ -33,7 +33,7 @@ TEST(Encoding, InvalidShiftJisBytesBecomeReplacementCharacters) {
 
 TEST(Encoding, UnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp932("a가b"), "a?b");  // Hangul is not in code page 932
-  EXPECT_EQ(Utf8ToCp932("é"), "?");      // no best-fit look-alike
+  EXPECT_EQ(Utf8ToCp932("é"), "?");       // no best-fit look-alike
 }
 
 TEST(Encoding, AsciiPassesUnchanged) {

@@ -12,12 +12,8 @@ TEST(LetterCase, UpperAndLower) {
     const char* lower;
     const char* upper;
   } cases[] = {
-      {"#c#0080ff", "#C#0080FF"},
-      {"ａｂｚ", "ＡＢＺ"},
-      {"αβσως", "ΑΒΣΩς"},
-      {"абяё", "АБЯЁ"},
-      {"洋室ｱ・ー1", "洋室ｱ・ー1"},
-      {"", ""},
+      {"#c#0080ff", "#C#0080FF"}, {"ａｂｚ", "ＡＢＺ"},         {"αβσως", "ΑΒΣΩς"},
+      {"абяё", "АБЯЁ"},           {"洋室ｱ・ー1", "洋室ｱ・ー1"}, {"", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ToUpperLetters(c.lower), c.upper) << c.lower;

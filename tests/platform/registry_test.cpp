@@ -57,8 +57,8 @@ TEST(HostSettings, PenColourTexts) {
   const struct {
     const char* text;
     std::int32_t colour;
-  } cases[] = {{"0", 0}, {"FFFFFF", 16777215}, {"ff", 255}, {"FFFFFFFF", -1},
-               {"123456789", 0}, {" 12", 0}, {"-1", 0}};
+  } cases[] = {{"0", 0},         {"FFFFFF", 16777215}, {"ff", 255}, {"FFFFFFFF", -1},
+               {"123456789", 0}, {" 12", 0},           {"-1", 0}};
   for (const auto& c : cases) {
     testing::FakeRegistry registry;
     registry.texts[{kPenKey, "Color01"}] = c.text;

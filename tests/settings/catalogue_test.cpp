@@ -28,11 +28,17 @@ TEST(ListFile, SectionsAndEntries) {
   };
   const std::vector<Case> cases = {
       {"headers in other capitals, empty entry kept",
-       "[ITEMS]\r\nitem\r\n\r\n[Tani]\r\nm^2,1\r\n", {"item", ""}, {"m^2,1"}},
-      {"the line after a header is always an entry", "[items]\r\n[tani]\r\nm,1\r\n",
-       {"[tani]", "m,1"}, {}},
+       "[ITEMS]\r\nitem\r\n\r\n[Tani]\r\nm^2,1\r\n",
+       {"item", ""},
+       {"m^2,1"}},
+      {"the line after a header is always an entry",
+       "[items]\r\n[tani]\r\nm,1\r\n",
+       {"[tani]", "m,1"},
+       {}},
       {"lines before a header and other sections add nothing",
-       "x\r\n[other]\r\ny\r\n[items]\r\nz\r\n[more]\r\nw\r\n", {"z"}, {}},
+       "x\r\n[other]\r\ny\r\n[items]\r\nz\r\n[more]\r\nw\r\n",
+       {"z"},
+       {}},
       {"a header on the last line is an empty section", "[items]\r\na\r\n[tani]", {"a"}, {}},
       {"a header on the last line before its break", "[tani]\r\nm,1\r\n[items]\r\n", {}, {"m,1"}},
       {"headers compare as whole lines", "[items] \r\na\r\n [items]\r\nb\r\n", {}, {}},
@@ -40,8 +46,10 @@ TEST(ListFile, SectionsAndEntries) {
       {"lone CR line ends", "[items]\ra\rb", {"a", "b"}, {}},
       {"no line break at the end", "[tani]\r\nm,1", {}, {"m,1"}},
       {"blank lines are entries", "[tani]\r\n\r\n\r\nm,1\r\n", {}, {"", "", "m,1"}},
-      {"Shift_JIS becomes UTF-8", Utf8ToCp932("[items]\r\n床面積\r\n[tani]\r\n坪,0.3025\r\n"),
-       {"床面積"}, {"坪,0.3025"}},
+      {"Shift_JIS becomes UTF-8",
+       Utf8ToCp932("[items]\r\n床面積\r\n[tani]\r\n坪,0.3025\r\n"),
+       {"床面積"},
+       {"坪,0.3025"}},
       {"empty file", "", {}, {}},
   };
   for (const auto& c : cases) {
@@ -150,9 +158,9 @@ TEST(RowFile, UnitTextGivesCaptionAndMultiplier) {
     const char* multiplier;
   };
   const std::vector<Case> cases = {
-      {"m2", "m2", "1"},          {"m2,0", "m2", "1"},      {"m2,abc", "m2", "1"},
-      {"m2,1.5", "m2", "1.5"},    {"m2,", "m2", "1"},       {"m2,0.0", "m2", "1"},
-      {"m2,2,x", "m2", "2"},      {",3", "", "3"},          {"坪,0.3025", "坪", "0.3025"},
+      {"m2", "m2", "1"},       {"m2,0", "m2", "1"}, {"m2,abc", "m2", "1"},
+      {"m2,1.5", "m2", "1.5"}, {"m2,", "m2", "1"},  {"m2,0.0", "m2", "1"},
+      {"m2,2,x", "m2", "2"},   {",3", "", "3"},     {"坪,0.3025", "坪", "0.3025"},
       {"", "before", "7"},  // an empty unit leaves caption and multiplier alone
   };
   for (const auto& c : cases) {
@@ -160,8 +168,8 @@ TEST(RowFile, UnitTextGivesCaptionAndMultiplier) {
     RowWindow w;
     w.k.ui.Label5[1].text = "before";
     w.k.state.groups[1].multiplier = "7";
-    w.h.PutText(kRowsFile, std::string("[koumokusuu]\nkoumokusuu=1\n[tani]\ntani_1=") + c.stored +
-                               "\n");
+    w.h.PutText(kRowsFile,
+                std::string("[koumokusuu]\nkoumokusuu=1\n[tani]\ntani_1=") + c.stored + "\n");
     loadKoumoku(w.k, kRowsFile);
     EXPECT_EQ(w.k.ui.Label5[1].tooltip, c.stored);
     EXPECT_EQ(w.k.ui.Label5[1].text, c.caption);

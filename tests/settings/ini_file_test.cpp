@@ -93,12 +93,11 @@ TEST(IniFile, StoredWholeNumber) {
     std::int32_t value;
   };
   const std::vector<Case> cases = {
-      {"0", true, 0},       {"1", true, 1},          {" -7 ", true, -7},
-      {"0.5", true, 0},     {"1.5", true, 2},        {"2.5", true, 2},
-      {"-2.5", true, -2},   {"-1.5", true, -2},      {"2.51", true, 3},
-      {"32767", true, 32767}, {"-32768", true, -32768}, {"32767.5", false, 0},
-      {"32768", false, 0},  {"-32769", false, 0},    {"", false, 0},
-      {"abc", false, 0},    {"1x", false, 0},        {"True", false, 0},
+      {"0", true, 0},      {"1", true, 1},         {" -7 ", true, -7},       {"0.5", true, 0},
+      {"1.5", true, 2},    {"2.5", true, 2},       {"-2.5", true, -2},       {"-1.5", true, -2},
+      {"2.51", true, 3},   {"32767", true, 32767}, {"-32768", true, -32768}, {"32767.5", false, 0},
+      {"32768", false, 0}, {"-32769", false, 0},   {"", false, 0},           {"abc", false, 0},
+      {"1x", false, 0},    {"True", false, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

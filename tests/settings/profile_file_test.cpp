@@ -121,8 +121,7 @@ TEST(ProfileFile, ShiftJis) {
   const std::string straddle = std::string(253, 'a') + a;
   EXPECT_EQ(ProfileDocument("[s]\r\nk=" + straddle + "\r\n").Get("s", "k"), std::string(253, 'a'));
   const std::string fits = std::string(252, 'a') + a + "b";
-  EXPECT_EQ(ProfileDocument("[s]\r\nk=" + fits + "\r\n").Get("s", "k"),
-            std::string(252, 'a') + a);
+  EXPECT_EQ(ProfileDocument("[s]\r\nk=" + fits + "\r\n").Get("s", "k"), std::string(252, 'a') + a);
 }
 
 struct WriteCase {
@@ -134,24 +133,37 @@ struct WriteCase {
 
 TEST(ProfileFile, WritePlacement) {
   const std::vector<WriteCase> cases = {
-      {"new file", "",
+      {"new file",
+       "",
        {{"Grid", "a", "1"}, {"Grid", "b", "2"}, {"Moji", "c", "3"}, {"Grid", "d", ""}},
        "[Grid]\r\na=1\r\nb=2\r\nd=\r\n[Moji]\r\nc=3\r\n"},
-      {"replaced in place with the file's spelling", "[s]\r\n  KEY = old\r\nz=1\r\n",
-       {{"S", "key", "new"}}, "[s]\r\nKEY=new\r\nz=1\r\n"},
+      {"replaced in place with the file's spelling",
+       "[s]\r\n  KEY = old\r\nz=1\r\n",
+       {{"S", "key", "new"}},
+       "[s]\r\nKEY=new\r\nz=1\r\n"},
       {"value written as given", "", {{"s", "k", " \"v\" "}}, "[s]\r\nk= \"v\" \r\n"},
-      {"new key after the last key line", "[a]\r\nx=1\r\nnote\r\n\r\n;c\r\n[b]\r\ny=2\r\n",
-       {{"a", "z", "3"}}, "[a]\r\nx=1\r\nz=3\r\nnote\r\n\r\n;c\r\n[b]\r\ny=2\r\n"},
-      {"new key in a section without keys", "[a]\r\n\r\n[b]\r\n", {{"a", "z", "3"}},
+      {"new key after the last key line",
+       "[a]\r\nx=1\r\nnote\r\n\r\n;c\r\n[b]\r\ny=2\r\n",
+       {{"a", "z", "3"}},
+       "[a]\r\nx=1\r\nz=3\r\nnote\r\n\r\n;c\r\n[b]\r\ny=2\r\n"},
+      {"new key in a section without keys",
+       "[a]\r\n\r\n[b]\r\n",
+       {{"a", "z", "3"}},
        "[a]\r\nz=3\r\n\r\n[b]\r\n"},
       {"header last without line break", "[a]", {{"a", "x", "1"}}, "[a]\r\nx=1\r\n"},
       {"last key without line break", "[a]\r\nx=1", {{"a", "y", "2"}}, "[a]\r\nx=1\r\ny=2\r\n"},
-      {"new section after a missing final break", "[a]\r\nx=1", {{"b", "y", "2"}},
+      {"new section after a missing final break",
+       "[a]\r\nx=1",
+       {{"b", "y", "2"}},
        "[a]\r\nx=1\r\n[b]\r\ny=2\r\n"},
-      {"untouched lines byte for byte", "pre\n\xEF\xBB\xBF\n[a]\nx=1\n;c\r\r\n",
-       {{"a", "x", "2"}}, "pre\n\xEF\xBB\xBF\n[a]\nx=2\r\n;c\r\r\n"},
-      {"writes go to the first duplicate section", "[a]\r\nx=1\r\n[a]\r\nx=2\r\n",
-       {{"a", "x", "9"}}, "[a]\r\nx=9\r\n[a]\r\nx=2\r\n"},
+      {"untouched lines byte for byte",
+       "pre\n\xEF\xBB\xBF\n[a]\nx=1\n;c\r\r\n",
+       {{"a", "x", "2"}},
+       "pre\n\xEF\xBB\xBF\n[a]\nx=2\r\n;c\r\r\n"},
+      {"writes go to the first duplicate section",
+       "[a]\r\nx=1\r\n[a]\r\nx=2\r\n",
+       {{"a", "x", "9"}},
+       "[a]\r\nx=9\r\n[a]\r\nx=2\r\n"},
       {"caller's spaces trimmed", "[a]\r\nx=1\r\n", {{" a ", " x ", "5"}}, "[a]\r\nx=5\r\n"},
   };
   for (const auto& c : cases) {
@@ -165,7 +177,7 @@ TEST(ProfileFile, WritePlacement) {
 TEST(ProfileFile, RefusesWritesThatWouldBreakLines) {
   const std::string before = "[a]\r\nx=1\r\n";
   const std::vector<std::vector<std::string>> refused = {
-      {"a", "x", "1\r\n[b]"}, {"a", "x", "1\n"},  {"a", "x", "\r"},  {"a", "", "v"},
+      {"a", "x", "1\r\n[b]"}, {"a", "x", "1\n"},   {"a", "x", "\r"}, {"a", "", "v"},
       {"a", "k=j", "v"},      {"a\r\n", "x", "v"}, {"a]", "x", "v"}, {"a", ";x", "v"},
       {"a", "[x", "v"},       {"a", "\tx", "v"},
   };

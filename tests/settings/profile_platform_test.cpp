@@ -3,9 +3,8 @@
 // CI, differs from Windows in a few places, which the engine's own tests
 // pin down. Here only cases on which both agree are compared.
 #ifdef _WIN32
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -95,9 +94,9 @@ TEST(ProfilePlatform, WritesAsWritePrivateProfileString) {
     const char* value;
   };
   const std::vector<Write> writes = {
-      {"Grid", "Sotowaku", "1"},   {"Grid", "Soto_lc", "lc5"}, {"Moji", "Mojishu", "cn3"},
-      {"grid", "SOTOWAKU", "0"},   {"kihon", "Tani", "\x8E\xBA,0.3025"},
-      {"Moji", "Moji_ly", "ly9"},  {"Grid", "Tatesen", ""},
+      {"Grid", "Sotowaku", "1"}, {"Grid", "Soto_lc", "lc5"},           {"Moji", "Mojishu", "cn3"},
+      {"grid", "SOTOWAKU", "0"}, {"kihon", "Tani", "\x8E\xBA,0.3025"}, {"Moji", "Moji_ly", "ly9"},
+      {"Grid", "Tatesen", ""},
   };
   DeleteFileA(system.c_str());
   ProfileDocument doc;

@@ -49,10 +49,10 @@ TEST(SettingsFile, EachKeyReachesItsControl) {
   loadINI(w.k, kPath);
   const auto& ui = w.k.ui;
   const std::vector<std::pair<std::string, std::string>> texts = {
-      {ui.Combo1[1].text, "lc1"},  {ui.Combo1[9].text, "lt2"},  {ui.Combo1[5].text, "ly3"},
-      {ui.Combo1[2].text, "lc4"},  {ui.Combo1[10].text, "lt5"}, {ui.Combo1[6].text, "ly6"},
-      {ui.Combo1[7].text, "lc7"},  {ui.Combo1[11].text, "lt8"}, {ui.Combo1[8].text, "lya"},
-      {ui.Combo1[3].text, "cn10"}, {ui.Combo1[4].text, "lyf"},  {ui.cbTaniD.text, "坪,0.3025"},
+      {ui.Combo1[1].text, "lc1"},  {ui.Combo1[9].text, "lt2"},    {ui.Combo1[5].text, "ly3"},
+      {ui.Combo1[2].text, "lc4"},  {ui.Combo1[10].text, "lt5"},   {ui.Combo1[6].text, "ly6"},
+      {ui.Combo1[7].text, "lc7"},  {ui.Combo1[11].text, "lt8"},   {ui.Combo1[8].text, "lya"},
+      {ui.Combo1[3].text, "cn10"}, {ui.Combo1[4].text, "lyf"},    {ui.cbTaniD.text, "坪,0.3025"},
       {ui.Comboketa.text, "-2"},   {ui.Text2.text, "30,1,1,lyb"},
   };
   for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -117,16 +117,34 @@ TEST(SettingsFile, NumberAndFlagConversions) {
   };
   // Check boxes take 0 or 1; the two program numbers any 16-bit value.
   const std::vector<Case> cases = {
-      {"Sotowaku", "1", 0, 1},        {"Sotowaku", " 0 ", 1, 0},     {"Sotowaku", "0.5", 1, 0},
-      {"Sotowaku", "0.6", 0, 1},      {"Sotowaku", "1.5", 0, 0},     {"Sotowaku", "2", 0, 0},
-      {"Sotowaku", "-1", 0, 0},       {"Sotowaku", "", 1, 1},        {"Sotowaku", "True", 0, 0},
-      {"tensoType", "1", 0, 1},       {"tensoType", "2.5", 0, 2},    {"tensoType", "3.5", 0, 4},
-      {"tensoType", "-32768", 0, -32768}, {"tensoType", "32768", 1, 1}, {"tensoType", "", 1, 1},
-      {"tensoType", "x1", 1, 1},      {"intYose", "2", 0, 2},        {"intYose", "7", 0, 7},
-      {"intYose", "1e5", 2, 2},       {"intYose", "abc", 2, 2},
-      {"blKoumokuwrt", "TRUE", 0, 1}, {"blKoumokuwrt", "tRuE", 0, 1}, {"blKoumokuwrt", "false", 1, 0},
-      {"blKoumokuwrt", "0", 1, 0},    {"blKoumokuwrt", "-1", 0, 1},  {"blKoumokuwrt", "2.5", 0, 1},
-      {"blKoumokuwrt", "yes", 1, 1},  {"blKoumokuwrt", "", 1, 1},
+      {"Sotowaku", "1", 0, 1},
+      {"Sotowaku", " 0 ", 1, 0},
+      {"Sotowaku", "0.5", 1, 0},
+      {"Sotowaku", "0.6", 0, 1},
+      {"Sotowaku", "1.5", 0, 0},
+      {"Sotowaku", "2", 0, 0},
+      {"Sotowaku", "-1", 0, 0},
+      {"Sotowaku", "", 1, 1},
+      {"Sotowaku", "True", 0, 0},
+      {"tensoType", "1", 0, 1},
+      {"tensoType", "2.5", 0, 2},
+      {"tensoType", "3.5", 0, 4},
+      {"tensoType", "-32768", 0, -32768},
+      {"tensoType", "32768", 1, 1},
+      {"tensoType", "", 1, 1},
+      {"tensoType", "x1", 1, 1},
+      {"intYose", "2", 0, 2},
+      {"intYose", "7", 0, 7},
+      {"intYose", "1e5", 2, 2},
+      {"intYose", "abc", 2, 2},
+      {"blKoumokuwrt", "TRUE", 0, 1},
+      {"blKoumokuwrt", "tRuE", 0, 1},
+      {"blKoumokuwrt", "false", 1, 0},
+      {"blKoumokuwrt", "0", 1, 0},
+      {"blKoumokuwrt", "-1", 0, 1},
+      {"blKoumokuwrt", "2.5", 0, 1},
+      {"blKoumokuwrt", "yes", 1, 1},
+      {"blKoumokuwrt", "", 1, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
@@ -223,7 +241,18 @@ TEST(SettingsFile, ChangedCheckBoxesActAsClicks) {
   std::string enabled;
   for (int i = 1; i <= 11; ++i) enabled += w.k.ui.Combo1[i].enabled ? "E" : "d";
   // Combo1:       1  2  3  4  5  6  7  8  9 10 11
-  EXPECT_EQ(enabled, "E" "d" "E" "E" "E" "d" "E" "E" "E" "d" "E");
+  EXPECT_EQ(enabled,
+            "E"
+            "d"
+            "E"
+            "E"
+            "E"
+            "d"
+            "E"
+            "E"
+            "E"
+            "d"
+            "E");
   EXPECT_EQ(w.k.ui.txtname[1].text, "#C#FF00AA 床");
   EXPECT_EQ(w.k.ui.txtname[16].text, "ROOM");
 

@@ -68,8 +68,7 @@ TEST(TableFiles, SavedTableOpensInAnotherWindow) {
   EXPECT_EQ(save.fileName, "");
   EXPECT_EQ(save.initDir, "/work/drawings");  // the current folder
   EXPECT_EQ(a.h.files.writeCount, 1);
-  EXPECT_EQ(a.Headers("/tables/plan.JHY"),
-            "[Grid][Moji][kihon][koumokusuu][Solid][koukoku][tani]");
+  EXPECT_EQ(a.Headers("/tables/plan.JHY"), "[Grid][Moji][kihon][koumokusuu][Solid][koukoku][tani]");
   EXPECT_EQ(a.h.files.files.count("/app/Kaveta.INI"), 0u);
   EXPECT_EQ(a.h.files.files.count("/app/koumoku.INI"), 0u);
 

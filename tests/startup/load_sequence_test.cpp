@@ -12,9 +12,7 @@ using testing::Harness;
 
 constexpr const char* kMissing = "TEMP.TXTが無がありません、jwwの外変から起動してください";
 
-void WithInput(Harness& h) {
-  h.PutText("/app/TEMP.TXT", "hq\nlc10 255\nsl 0 0 1000 0 0 1000\n");
-}
+void WithInput(Harness& h) { h.PutText("/app/TEMP.TXT", "hq\nlc10 255\nsl 0 0 1000 0 0 1000\n"); }
 
 std::string SwatchCaptions(const Kaveta& k, int from, int to) {
   std::string out;
@@ -49,8 +47,8 @@ TEST(LoadSequence, PerModeSetUp) {
        "　　　↑右側をクリック", false, false, false, arrows.c_str()},
       {RunMode::LayerSort, "KAVETA 1.90【レイヤ振分けモード】", "並替", true, false, true, false,
        "↑ここをドラッグしてください", true, false, false, digits.c_str()},
-      {RunMode::OverlapOrder, "KAVETA 1.90【重なり変更モード-正順描画】", "並替", true, false,
-       true, false, "↑ここをドラッグしてください", true, false, false, order.c_str()},
+      {RunMode::OverlapOrder, "KAVETA 1.90【重なり変更モード-正順描画】", "並替", true, false, true,
+       false, "↑ここをドラッグしてください", true, false, false, order.c_str()},
       {RunMode::LayerNaming, "【レイヤ名設定モード】", "追加", false, true, false, true,
        "↑ここをクリックしてください", false, false, false, digits.c_str()},
       {RunMode::LayerNamingExternal, "【レイヤ名設定モード】外変", "追加", true, true, false, true,
@@ -133,8 +131,8 @@ TEST(LoadSequence, SwatchTextTurnsWhiteOnlyBelowTheThreshold) {
       {"FFFFFF", 16777215, kBlack},
       {"777777", 0x777777, kBlack},
       {"777776", 0x777776, kWhite},
-      {"", 16777215, kBlack},      // missing: white background
-      {"xyz", 16777215, kBlack},   // not hexadecimal: white background
+      {"", 16777215, kBlack},     // missing: white background
+      {"xyz", 16777215, kBlack},  // not hexadecimal: white background
   };
   for (const auto& c : cases) {
     Harness h;
@@ -200,9 +198,10 @@ TEST(LoadSequence, StoredSettingsTakeEffect) {
   for (const auto& c : cases) {
     Harness h;
     WithInput(h);
-    h.PutText("/app/Kaveta.INI",
-              std::string("[Grid]\nSotowaku=1\nTatesen=0\nYokosen=1\n[kihon]\ntensoType=1\nintYose=") +
-                  c.intYose + "\n");
+    h.PutText(
+        "/app/Kaveta.INI",
+        std::string("[Grid]\nSotowaku=1\nTatesen=0\nYokosen=1\n[kihon]\ntensoType=1\nintYose=") +
+            c.intYose + "\n");
     Kaveta k = h.Make(RunMode::AreaNewTable);
     RunLoadSequence(k);
     EXPECT_EQ(k.ui.mnuMleft.checked, c.left) << c.intYose;

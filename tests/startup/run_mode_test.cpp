@@ -17,8 +17,7 @@ TEST(CommandLine, SplitsAtBlanksAndTabsWithElementZeroEmpty) {
       {"  a\tb  c ", 10, {"", "a", "b", "c"}},
       {"\"a b\"", 10, {"", "\"a", "b\""}},  // quotes mean nothing
       {"a b c d", 2, {"", "a", "b"}},       // the walk stops at the maximum
-      {"1 2 3 4 5 6 7 8 9 10 11 12", 10,
-       {"", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
+      {"1 2 3 4 5 6 7 8 9 10 11 12", 10, {"", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.raw, c.max), c.words) << c.raw;
 }

@@ -86,8 +86,10 @@ Harness::Harness(const std::string& folder) {
 void Harness::PutText(const std::string& path, const std::string& utf8Lines) {
   std::string crlf;
   for (char c : utf8Lines) {
-    if (c == '\n') crlf += "\r\n";
-    else crlf += c;
+    if (c == '\n')
+      crlf += "\r\n";
+    else
+      crlf += c;
   }
   files.files[path] = Utf8ToCp932(crlf);
 }

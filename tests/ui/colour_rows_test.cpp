@@ -119,9 +119,7 @@ TEST_P(SwatchClick, ActsByRunModeAndRowMode) {
   const std::int32_t before = c.filled ? kFilled : bg;
 
   switch (c.outcome) {
-    case Outcome::Nothing:
-      ExpectRowUntouched(w, c.filled);
-      break;
+    case Outcome::Nothing: ExpectRowUntouched(w, c.filled); break;
     case Outcome::Added:
     case Outcome::Named:
       EXPECT_EQ(w.Left(kRow).backColour, kPicked);
@@ -339,10 +337,10 @@ struct RowData {
   const char *leftTip, *rightTip, *name, *quantity, *unit, *unitText, *tag;
 };
 
-const RowData kRow3{0x0000FF, 0x00FF00, "R:255 G:0 B:0", "R:0 G:255 B:0",
-                    "土間",   "12.345", "m^2",           "m^2,1",       "three"};
-const RowData kRow7{0xFF0000, 0x808080, "R:0 G:0 B:255", "R:128 G:128 B:128",
-                    "壁",     "-",      "坪",            "坪,3.3058",   "seven"};
+const RowData kRow3{0x0000FF, 0x00FF00, "R:255 G:0 B:0", "R:0 G:255 B:0", "土間",
+                    "12.345", "m^2",    "m^2,1",         "three"};
+const RowData kRow7{0xFF0000, 0x808080,    "R:0 G:0 B:255", "R:128 G:128 B:128", "壁", "-",
+                    "坪",     "坪,3.3058", "seven"};
 
 void PutRowData(Window& w, int r, const RowData& d) {
   w.Left(r).backColour = d.left;

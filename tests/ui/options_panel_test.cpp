@@ -43,7 +43,9 @@ class RuledLineCheck : public ::testing::TestWithParam<KeisenCase> {};
 TEST_P(RuledLineCheck, TogglesItsOwnThreeCombosOnly) {
   const KeisenCase& c = GetParam();
   Window w(RunMode::TableDesign);
-  auto own = [&](int i) { return std::find(c.combos.begin(), c.combos.end(), i) != c.combos.end(); };
+  auto own = [&](int i) {
+    return std::find(c.combos.begin(), c.combos.end(), i) != c.combos.end();
+  };
   const std::string textBefore = w.k.ui.Combo1[c.combos[0]].text;
 
   w.k.ui.ckKeisen[c.check].value = 0;
@@ -86,17 +88,16 @@ TEST_P(DigitsPick, ReRoundsNumericRows) {
   EXPECT_EQ(w.k.ui.Text_sum[2].text, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OptionsPanel, DigitsPick,
-    ::testing::Values(DigitsCase{{12.345, "1"}, "1", "12.3"},
-                      DigitsCase{{12.345, "1"}, "2", "12.35"},
-                      DigitsCase{{12.345, "1"}, "-1", "10"},
-                      DigitsCase{{12.345, "1"}, "4", "12.3450"},
-                      DigitsCase{{1234.5, "1"}, "0", "1,235"},
-                      DigitsCase{{2.25, "1"}, "1", "2.3"},
-                      DigitsCase{{100, "0.3025"}, "1", "30.3"},
-                      DigitsCase{{123456, "1"}, "-3", "123,000"},
-                      DigitsCase{{12.5, "2"}, "3", "25.000"}));
+INSTANTIATE_TEST_SUITE_P(OptionsPanel, DigitsPick,
+                         ::testing::Values(DigitsCase{{12.345, "1"}, "1", "12.3"},
+                                           DigitsCase{{12.345, "1"}, "2", "12.35"},
+                                           DigitsCase{{12.345, "1"}, "-1", "10"},
+                                           DigitsCase{{12.345, "1"}, "4", "12.3450"},
+                                           DigitsCase{{1234.5, "1"}, "0", "1,235"},
+                                           DigitsCase{{2.25, "1"}, "1", "2.3"},
+                                           DigitsCase{{100, "0.3025"}, "1", "30.3"},
+                                           DigitsCase{{123456, "1"}, "-3", "123,000"},
+                                           DigitsCase{{12.5, "2"}, "3", "25.000"}));
 
 TEST(OptionsPanel, DigitsPickLeavesDashAndEmptyRowsAlone) {
   Window w(RunMode::AreaNewTable);
@@ -195,13 +196,14 @@ TEST_P(NameCase, ChangesTheLettersOfEveryName) {
   for (int r = 1; r <= 16; ++r) EXPECT_EQ(w.k.ui.txtname[r].text, c.after) << r;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OptionsPanel, NameCase,
-    ::testing::Values(CaseCase{"#c#0080ff", 1, "#C#0080FF"}, CaseCase{"#C#0080FF", 0, "#c#0080ff"},
-                      CaseCase{"#c#Ab12eF", 1, "#C#AB12EF"},
-                      // Full-width letters are letters too; kanji stay.
-                      CaseCase{"壁ａＢ-Wall", 1, "壁ＡＢ-WALL"},
-                      CaseCase{"壁ａＢ-Wall", 0, "壁ａｂ-wall"}, CaseCase{"", 1, ""}));
+INSTANTIATE_TEST_SUITE_P(OptionsPanel, NameCase,
+                         ::testing::Values(CaseCase{"#c#0080ff", 1, "#C#0080FF"},
+                                           CaseCase{"#C#0080FF", 0, "#c#0080ff"},
+                                           CaseCase{"#c#Ab12eF", 1, "#C#AB12EF"},
+                                           // Full-width letters are letters too; kanji stay.
+                                           CaseCase{"壁ａＢ-Wall", 1, "壁ＡＢ-WALL"},
+                                           CaseCase{"壁ａＢ-Wall", 0, "壁ａｂ-wall"},
+                                           CaseCase{"", 1, ""}));
 
 // --------------------------------------------------------------- alignment
 
@@ -235,16 +237,16 @@ TEST_P(AlignmentMenu, AlignsNamesStoresAndChecks) {
 
 INSTANTIATE_TEST_SUITE_P(
     OptionsPanel, AlignmentMenu,
-    ::testing::Values(
-        AlignCase{"Left", mnuMleft_Click, Alignment::Left, 0, true, false, false},
-        AlignCase{"Centre", mnuMcenter_Click, Alignment::Centre, 2, false, true, false},
-        AlignCase{"Right", mnuMright_Click, Alignment::Right, 1, false, false, true},
-        AlignCase{"Stored0", [](Kaveta& k) { ApplyItemAlignment(k, 0); }, Alignment::Left, 0,
-                  true, false, false},
-        AlignCase{"Stored1", [](Kaveta& k) { ApplyItemAlignment(k, 1); }, Alignment::Right, 1,
-                  false, false, true},
-        AlignCase{"Stored2", [](Kaveta& k) { ApplyItemAlignment(k, 2); }, Alignment::Centre, 2,
-                  false, true, false}),
+    ::testing::Values(AlignCase{"Left", mnuMleft_Click, Alignment::Left, 0, true, false, false},
+                      AlignCase{"Centre", mnuMcenter_Click, Alignment::Centre, 2, false, true,
+                                false},
+                      AlignCase{"Right", mnuMright_Click, Alignment::Right, 1, false, false, true},
+                      AlignCase{"Stored0", [](Kaveta& k) { ApplyItemAlignment(k, 0); },
+                                Alignment::Left, 0, true, false, false},
+                      AlignCase{"Stored1", [](Kaveta& k) { ApplyItemAlignment(k, 1); },
+                                Alignment::Right, 1, false, false, true},
+                      AlignCase{"Stored2", [](Kaveta& k) { ApplyItemAlignment(k, 2); },
+                                Alignment::Centre, 2, false, true, false}),
     [](const ::testing::TestParamInfo<AlignCase>& info) { return std::string(info.param.name); });
 
 TEST(OptionsPanel, StoredAlignmentOutsideTheThreeChangesNothing) {

@@ -20,6 +20,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
   };
-  return kaveta::RunConsoleFrontEnd(raw, folder, kaveta::PathSeparator(), *files, *registry,
-                                    print);
+  return kaveta::RunConsoleFrontEnd(raw, folder, kaveta::PathSeparator(), *files, *registry, print);
 }

@@ -22,8 +22,8 @@ std::string RawArguments() {
   }
   const std::wstring rest(p);
   if (rest.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()),
-                                    nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()), nullptr,
+                                    0, nullptr, nullptr);
   std::string out(n, '\0');
   WideCharToMultiByte(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()), out.data(), n,
                       nullptr, nullptr);
@@ -37,8 +37,8 @@ void PrintLine(const std::string& line) {
   DWORD mode = 0;
   if (err != INVALID_HANDLE_VALUE && GetConsoleMode(err, &mode)) {
     const std::string text = line + "\r\n";
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(n, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
     DWORD written = 0;

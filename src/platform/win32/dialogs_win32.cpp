@@ -1,6 +1,7 @@
 #include "platform/win32/dialogs_win32.h"
 
 #include <windows.h>
+// commdlg.h needs the types windows.h defines first.
 #include <commdlg.h>
 
 #include <array>

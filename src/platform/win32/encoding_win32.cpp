@@ -13,7 +13,8 @@ bool IsAscii(std::string_view s) {
 
 std::wstring Widen(std::string_view in, UINT codePage) {
   if (in.empty()) return {};
-  const int n = MultiByteToWideChar(codePage, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(codePage, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
   std::wstring w(n, L'\0');
   MultiByteToWideChar(codePage, 0, in.data(), static_cast<int>(in.size()), w.data(), n);
   return w;
@@ -27,8 +28,8 @@ std::string Narrow(const std::wstring& w, UINT codePage) {
   const int n = WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), nullptr,
                                     0, nullptr, nullptr);
   std::string out(n, '\0');
-  WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), out.data(), n,
-                      nullptr, nullptr);
+  WideCharToMultiByte(codePage, flags, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr,
+                      nullptr);
   return out;
 }
 
