@@ -27,35 +27,14 @@
 #include "exchange/text_append.h"
 #include "platform/encoding.h"
 #include "settings/format.h"
+#include "text/ascii.h"
 #include "text/lines.h"
 
 namespace kaveta {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
-
 bool StartsNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-// Eight bytes at a time: this runs over every byte of the input.
-bool IsAscii(std::string_view s) {
-  std::size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, s.data() + i, 8);
-    if (word & 0x8080808080808080ULL) return false;
-  }
-  for (; i < s.size(); ++i)
-    if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
-  return true;
 }
 
 // The character (not byte) that starts at byte `at`, or empty past the end.
@@ -111,7 +90,7 @@ class Reader {
   Step Interpret(std::string_view line) {
     Step step;
     step.passed = line;
-    if (!line.empty() && Lower(line[0]) == 'h') {
+    if (!line.empty() && AsciiLower(line[0]) == 'h') {
       const std::string_view word = line.substr(0, line.find(' '));
       if (EqualsNoCase(word, "hhp1ch")) return TitleLine();
       StoreHeader(word, line);
@@ -120,7 +99,7 @@ class Reader {
       if (line == "#" && k_.runMode == RunMode::TableDesign) step.outcome = ReadOutcome::Stopped;
       return step;
     }
-    const char key[2] = {Lower(line[0]), Lower(line[1])};
+    const char key[2] = {AsciiLower(line[0]), AsciiLower(line[1])};
     switch (key[0]) {
       case 'l':
         if (key[1] == 'g')
@@ -191,7 +170,7 @@ class Reader {
 
   void LayerGroupLine(std::string_view line) {
     const std::string_view digit = CharAt(line, 2);
-    if (digit.size() == 1 && Lower(digit[0]) == 'n') {
+    if (digit.size() == 1 && AsciiLower(digit[0]) == 'n') {
       if (k_.runMode == RunMode::LayerNamingExternal) {
         std::string shown = s_.currentLayerGroup;
         if (!shown.empty() && shown[0] >= 'a' && shown[0] <= 'z')
@@ -210,7 +189,7 @@ class Reader {
 
   void LayerLine(std::string_view line) {
     const std::string_view digit = CharAt(line, 2);
-    if (digit.size() == 1 && Lower(digit[0]) == 'n') {
+    if (digit.size() == 1 && AsciiLower(digit[0]) == 'n') {
       if (k_.runMode == RunMode::LayerNamingExternal) LayerName(line);
       return;
     }

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "text/ascii.h"
+
 namespace kaveta {
 namespace {
 
@@ -29,8 +31,6 @@ std::string_view TrimSpaces(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
 }
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // ASCII letters match in either case; a double-byte character only matches
 // itself, so a trail byte is never folded.

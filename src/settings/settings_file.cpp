@@ -9,6 +9,7 @@
 #include "settings/check_effects.h"
 #include "settings/format.h"
 #include "settings/ini_file.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 namespace {
@@ -75,23 +76,14 @@ const std::array<Entry, 24> kEntries = {{
      [](Kaveta& k) { ApplyNameCase(k); }},
 }};
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
-}
-
 // "True" / "False" in any case, or a number (0 is false).
 bool ParseFlag(const std::string& text, bool& out) {
   double number = 0;
-  if (EqualsIgnoringCase(text, "true")) {
+  if (EqualsNoCase(text, "true")) {
     out = true;
     return true;
   }
-  if (EqualsIgnoringCase(text, "false")) {
+  if (EqualsNoCase(text, "false")) {
     out = false;
     return true;
   }

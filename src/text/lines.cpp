@@ -1,6 +1,7 @@
 #include "text/lines.h"
 
 #include "platform/encoding.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 
@@ -24,12 +25,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   std::string_view line;
   while (cursor.Next(line)) lines.push_back(line);
   return lines;
-}
-
-static bool IsAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
-  return true;
 }
 
 std::size_t SjisByteLength(std::string_view utf8) {

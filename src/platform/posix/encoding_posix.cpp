@@ -3,15 +3,10 @@
 #include <cerrno>
 
 #include "platform/encoding.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 namespace {
-
-bool IsAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
-  return true;
-}
 
 // Converts with iconv; a byte sequence iconv refuses is replaced and skipped
 // (one input unit at a time) so that bad bytes never end the conversion.

@@ -1,15 +1,10 @@
 #include <windows.h>
 
 #include "platform/encoding.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 namespace {
-
-bool IsAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
-  return true;
-}
 
 std::wstring Widen(std::string_view in, UINT codePage) {
   if (in.empty()) return {};
