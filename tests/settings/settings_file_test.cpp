@@ -240,19 +240,8 @@ TEST(SettingsFile, ChangedCheckBoxesActAsClicks) {
   loadINI(w.k, kPath);
   std::string enabled;
   for (int i = 1; i <= 11; ++i) enabled += w.k.ui.Combo1[i].enabled ? "E" : "d";
-  // Combo1:       1  2  3  4  5  6  7  8  9 10 11
-  EXPECT_EQ(enabled,
-            "E"
-            "d"
-            "E"
-            "E"
-            "E"
-            "d"
-            "E"
-            "E"
-            "E"
-            "d"
-            "E");
+  // Combo1(1..11), one letter each.
+  EXPECT_EQ(enabled, "EdEEEdEEEdE");
   EXPECT_EQ(w.k.ui.txtname[1].text, "#C#FF00AA 床");
   EXPECT_EQ(w.k.ui.txtname[16].text, "ROOM");
 
