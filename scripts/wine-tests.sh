@@ -39,9 +39,9 @@ done
 # registry.ini.
 native=${2:-}
 if [ -n "$native" ] && [ -x "$native" ]; then
-  echo "-- kaveta.exe C2 on the example against the native build"
+  echo "-- kaveta-console.exe C2 on the example against the native build"
   win=$(mktemp -d) lin=$(mktemp -d)
-  cp "$build/kaveta.exe" examples/TEMP.TXT examples/kaveta.lst "$win"/
+  cp "$build/kaveta-console.exe" examples/TEMP.TXT examples/kaveta.lst "$win"/
   mkdir "$win/out"
   cp "$native" examples/TEMP.TXT examples/kaveta.lst examples/registry.ini "$lin"/
   mkdir "$lin/out"
@@ -51,13 +51,13 @@ if [ -n "$native" ] && [ -x "$native" ]; then
     case "$name" in Color0?) wine reg add "$pen" /v "$name" /t REG_SZ /d "$value" /f >/dev/null ;; esac
   done < examples/registry.ini
   wine reg add 'HKCU\Software\Jw_cad\jw_win\Folder' /v ZFILE /t REG_SZ /d "Z:${win//\//\\}\\out" /f >/dev/null
-  (cd "$win" && wine ./kaveta.exe C2 2>/dev/null) || true
+  (cd "$win" && wine ./kaveta-console.exe C2 2>/dev/null) || true
   (cd "$lin" && ./kaveta C2 2>/dev/null) || true
   for f in out/ZTEMP.TXT Kaveta.INI koumoku.INI; do
     if cmp -s "$win/$f" "$lin/$f"; then
       echo "same $f ($(wc -c < "$lin/$f") bytes)"
     else
-      echo "FAILED: $f differs between kaveta.exe and the native kaveta"
+      echo "FAILED: $f differs between kaveta-console.exe and the native kaveta"
       failed=1
     fi
   done
