@@ -29,8 +29,8 @@ WindowModel::WindowModel() {
   height = 7500;
 
   btnChenge = Make(ControlKind::Button, "並替", 120, 120, 700, 330);
-  Label4 = Make(ControlKind::Label, "タイトル：", 950, 170, 900, 250);
-  txtHyoumei = Make(ControlKind::TextBox, "", 1850, 120, 3600, 330);
+  Label4 = Make(ControlKind::Label, "タイトル：", 950, 170, 1000, 250);
+  txtHyoumei = Make(ControlKind::TextBox, "", 1950, 120, 3370, 330);
 
   constexpr int kRowTop = 900, kRowHeight = 300;
   Label2 = Make(ControlKind::Label, "Solid", 120, kRowTop - 300, 1000, 280);
@@ -73,10 +73,11 @@ WindowModel::WindowModel() {
 
   const int below = kRowTop + kRows * kRowHeight + 60;
   Label7 = Make(ControlKind::Label, "↑ここをドラッグしてください", 120, below, 3000, 250);
-  chkC = Make(ControlKind::CheckBox, "#cを大文字（0.02mm間隔)", 120, below + 300, 2800, 280);
+  // Two lines, so that it stays clear of OK in the narrow layer-naming window.
+  chkC = Make(ControlKind::CheckBox, "#cを大文字（0.02mm間隔)", 120, below + 300, 2250, 500);
   chkC.visible = false;
-  Command3 = Make(ControlKind::Button, "コピー && OK", 2600, below + 650, 1500, 400);
-  Command2 = Make(ControlKind::Button, "OK", 4250, below + 650, 1100, 400);
+  Command3 = Make(ControlKind::Button, "コピー && OK", 2600, below + 390, 1500, 400);
+  Command2 = Make(ControlKind::Button, "OK", 4220, below + 390, 1100, 400);
 
   // The floating editors wait outside the shown area until a cell is clicked.
   Combo2 = Make(ControlKind::ComboBox, "Combo2", 7000, 0, 2000, 300);

@@ -1,4 +1,80 @@
-// kaveta.exe: the window. Placeholder entry until the view lands.
+// kaveta.exe: the window. The host starts it with the mode code as the
+// first word after writing TEMP.TXT beside it.
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "app/win32/main_window.h"
+#include "app/win32/win32_dialogs.h"
+#include "platform/system.h"
+#include "platform/win32/command_line_win32.h"
+#include "startup/load_sequence.h"
+#include "startup/run_mode.h"
+
+namespace {
+
+// Until the hand-off lands the host is told nothing.
+class NoHostYet : public kaveta::HostHandOff {
+ public:
+  explicit NoHostYet(kaveta::Dialogs& d) : d_(d) {}
+  void Zkakikomi() override {
+    d_.Message("jwwを起動してください", kaveta::MsgIcon::Exclamation, kaveta::MsgButtons::Ok);
+  }
+
+ private:
+  kaveta::Dialogs& d_;
+};
+
+class NoClipboardYet : public kaveta::Clipboard {
+ public:
+  void SetText(const std::string&) override {}
+};
+
+int MessageLoop(HWND window) {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Tab and the arrow keys move between controls as in a dialog.
+    if (IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  const std::string folder = kaveta::ExecutableFolder(nullptr);
+  kaveta::ChangeCurrentFolder(folder);
+  auto files = kaveta::MakeSystemFileSystem();
+  auto registry = kaveta::MakeSystemRegistry(*files, folder);
+  kaveta::view::WindowDialogs dialogs;
+  NoHostYet host(dialogs);
+  NoClipboardYet clipboard;
+
+  kaveta::Environment env;
+  env.programFolder = folder;
+  env.separator = kaveta::PathSeparator();
+  env.registry = registry.get();
+  env.files = files.get();
+  env.dialogs = &dialogs;
+  env.clipboard = &clipboard;
+  env.host = &host;
+
+  kaveta::Kaveta k(env, kaveta::ChooseRunMode(kaveta::SplitCommandLine(kaveta::RawArgumentsWin32())));
+  kaveta::view::MainWindow window(k);
+  if (!window.Create(instance)) return 1;
+  dialogs.SetOwner(window.hwnd());
+
+  // The load runs with the window built but not yet shown; its messages
+  // come up in front of the host all the same.
+  if (kaveta::RunLoadSequence(k) == kaveta::LoadOutcome::ProcessEnded) {
+    DestroyWindow(window.hwnd());
+    return 1;
+  }
+  window.Sync();
+  window.Show();
+  return MessageLoop(window.hwnd());
+}

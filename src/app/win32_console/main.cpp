@@ -7,28 +7,9 @@
 
 #include "app/common/console_front_end.h"
 #include "platform/system.h"
+#include "platform/win32/command_line_win32.h"
 
 namespace {
-
-// The command line without the program path, as the host passed it.
-std::string RawArguments() {
-  const wchar_t* p = GetCommandLineW();
-  if (*p == L'"') {
-    ++p;
-    while (*p && *p != L'"') ++p;
-    if (*p) ++p;
-  } else {
-    while (*p && *p != L' ' && *p != L'\t') ++p;
-  }
-  const std::wstring rest(p);
-  if (rest.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
-}
 
 // A console shows the text as UTF-16, whatever its code page; redirected
 // output gets UTF-8 as on other systems.
@@ -56,6 +37,6 @@ int main() {
   kaveta::ChangeCurrentFolder(folder);
   auto files = kaveta::MakeSystemFileSystem();
   auto registry = kaveta::MakeSystemRegistry(*files, folder);
-  return kaveta::RunConsoleFrontEnd(RawArguments(), folder, kaveta::PathSeparator(), *files,
+  return kaveta::RunConsoleFrontEnd(kaveta::RawArgumentsWin32(), folder, kaveta::PathSeparator(), *files,
                                     *registry, PrintLine);
 }

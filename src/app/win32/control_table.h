@@ -1,0 +1,61 @@
+// One row per real control of the window: which model control it mirrors,
+// its fixed automation ID, and what its notifications mean. Creation, the
+// sync and the event routing all walk this table.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/window_model.h"
+
+namespace kaveta::view {
+
+// What a control's notifications are turned into (see events.cpp).
+enum class Role {
+  Passive,      // labels, frames, headers: nothing to do
+  Swatch,       // Lblpic: mouse handled by the swatch subclass
+  NameCell,     // txtname: click opens the name editor
+  UnitCell,     // Label5: click opens the unit editor
+  QuantityHead, // txttani: click does nothing
+  Text,         // edit boxes and settings combos: text follows the user
+  DigitsCombo,  // Comboketa: a list pick re-rounds
+  NameEditor,   // Combo2
+  UnitEditor,   // cbTani(0)
+  Keisen,       // ckKeisen(index)
+  CaseSwitch,   // chkC
+  Check,        // hidden check boxes: value only
+  TableStyle,   // Option1(index)
+  RowMode,      // btnChenge
+  Ok,           // Command2
+  CopyOk,       // Command3
+  PanelOk,      // cmdOptionOK
+};
+
+struct ViewControl {
+  Control* model = nullptr;
+  int id = 0;
+  int index = 0;  // element of the family (row, check or option number)
+  Role role = Role::Passive;
+  bool inPanel = false;  // a child of the settings panel Frame1
+  HWND hwnd = nullptr;
+  Control shown;  // what the real control was last brought up to
+  bool everShown = false;
+};
+
+// Menu command IDs (a contract for automation).
+inline constexpr int kCmdOpenTable = 3001;
+inline constexpr int kCmdSaveTable = 3002;
+inline constexpr int kCmdExit = 3003;
+inline constexpr int kCmdAlignLeft = 3011;
+inline constexpr int kCmdAlignCentre = 3012;
+inline constexpr int kCmdAlignRight = 3013;
+inline constexpr int kCmdTableSettings = 3021;
+
+inline constexpr int kFrame1Id = 2614;
+
+// Every control of the model in creation (and tab) order; the settings
+// panel's frame comes before its contents.
+std::vector<ViewControl> BuildControlTable(WindowModel& w);
+
+}  // namespace kaveta::view

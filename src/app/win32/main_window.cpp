@@ -1,0 +1,132 @@
+#include "app/win32/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/win32/menus.h"
+
+namespace kaveta::view {
+
+bool MainWindow::Create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kWindowClass;
+  RegisterClassExW(&wc);
+  // Fixed size: no maximize box, no sizing border.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, L"KAVETA", style, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 400, 500, nullptr, nullptr, instance, this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  MainWindow* self = nullptr;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  return self ? self->HandleMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// The switchboard: unpack, call a typed handler.
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_COMMAND:
+      OnCommand(GET_WM_COMMAND_ID(wp, lp), GET_WM_COMMAND_CMD(wp, lp),
+                GET_WM_COMMAND_HWND(wp, lp));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case 0x02E0:  // WM_DPICHANGED
+      OnDpiChanged(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+      return 0;
+    case WM_CLOSE:
+      // The close box ends the program like 終了: nothing is written.
+      Run([this] { k_.closed = true; });
+      return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+void MainWindow::OnCreate() {
+  CreateMenuBar();
+  CreateControls();
+}
+
+void MainWindow::CreateMenuBar() { SetMenu(hwnd_, BuildMenuBar(k_.ui)); }
+
+void MainWindow::OnDestroy() {
+  for (auto& [colour, brush] : brushes_) DeleteObject(brush);
+  brushes_.clear();
+  PostQuitMessage(0);
+}
+
+void MainWindow::Run(const std::function<void()>& handler) {
+  // A modal dialog or the hand-off inside a handler lets messages through;
+  // a second event must not start while the first is still running.
+  if (running_ || k_.closed) return;
+  running_ = true;
+  handler();
+  running_ = false;
+  if (k_.closed) {
+    DestroyWindow(hwnd_);
+    return;
+  }
+  Sync();
+}
+
+ViewControl* MainWindow::FindById(int id) {
+  for (ViewControl& v : controls_)
+    if (v.id == id) return &v;
+  return nullptr;
+}
+
+ViewControl* MainWindow::FindByHwnd(HWND hwnd) {
+  for (ViewControl& v : controls_)
+    if (v.hwnd == hwnd) return &v;
+  return nullptr;
+}
+
+HWND MainWindow::ParentOf(const ViewControl& v) const { return v.inPanel ? panel_ : hwnd_; }
+
+LRESULT MainWindow::OnCtlColor(HDC dc, HWND control) {
+  const ViewControl* v = FindByHwnd(control);
+  if (!v) return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(control));
+  const COLORREF back = static_cast<COLORREF>(v->model->backColour) & 0xFFFFFF;
+  const COLORREF fore = static_cast<COLORREF>(v->model->foreColour) & 0xFFFFFF;
+  // Controls left at the button face follow the system's colours.
+  const bool systemFace = v->model->backColour == kButtonFace &&
+                          v->model->kind != ControlKind::TextBox &&
+                          v->model->kind != ControlKind::ComboBox;
+  if (v->model->kind == ControlKind::TextBox || v->model->kind == ControlKind::ComboBox) {
+    SetTextColor(dc, fore);
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  if (systemFace) {
+    SetTextColor(dc, IsWindowEnabled(control) ? fore : GetSysColor(COLOR_GRAYTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
+  HBRUSH& brush = brushes_[back];
+  if (!brush) brush = CreateSolidBrush(back);
+  SetTextColor(dc, fore);
+  SetBkColor(dc, back);
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+}  // namespace kaveta::view

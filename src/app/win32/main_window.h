@@ -1,0 +1,107 @@
+// The Win32 view of the window model: creates the real controls from the
+// control table, forwards every event to the model's handler and then
+// brings the real controls up to date from the model.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/win32/control_table.h"
+#include "ui/kaveta.h"
+
+namespace kaveta::view {
+
+inline constexpr wchar_t kWindowClass[] = L"KavetaMainWindow";
+
+// Fonts at the window's DPI, made once per DPI.
+class FontSet {
+ public:
+  ~FontSet() { Clear(); }
+  HFONT Get(const std::string& name, double points, int dpi);
+  void Clear();
+
+ private:
+  std::map<std::pair<std::string, int>, HFONT> fonts_;  // (name, size*100)
+  int dpi_ = 0;
+};
+
+// A left swatch pressed and perhaps being dragged.
+struct SwatchPress {
+  int index = 0;  // 0: none
+  POINT start{};
+  bool dragging = false;
+  bool automaticDrag = false;
+};
+
+class MainWindow {
+ public:
+  explicit MainWindow(Kaveta& k) : k_(k), controls_(BuildControlTable(k.ui)) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window hidden, with all its controls.
+  bool Create(HINSTANCE instance);
+  HWND hwnd() const { return hwnd_; }
+  // Sizes and places the window for the mode, then shows it in front.
+  void Show();
+  // Runs a model handler and mirrors the model; closes when it says so.
+  void Run(const std::function<void()>& handler);
+  // Brings every real control up to date from the model.
+  void Sync();
+  bool closed() const { return k_.closed; }
+
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  friend struct Events;
+  friend struct SwatchInput;
+  friend struct EditorInput;
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Switchboard cases.
+  void OnCreate();
+  void OnCommand(int id, int code, HWND control);
+  LRESULT OnCtlColor(HDC dc, HWND control);
+  void OnDpiChanged(int dpi, const RECT* suggested);
+  LRESULT OnNotify(NMHDR* header);
+  void OnDestroy();
+
+  void CreateControls();
+  void CreateMenuBar();
+  void SyncControl(ViewControl& v, bool force);
+  void SyncMenus();
+  void PlaceControl(ViewControl& v);
+  void ApplyFonts();
+  void SizeWindow(bool keepPosition);
+  ViewControl* FindById(int id);
+  ViewControl* FindByHwnd(HWND hwnd);
+  HWND ParentOf(const ViewControl& v) const;
+  int Px(int twips) const;
+  void FocusEditor(ViewControl& editor);
+  // Copies what the user changed in a real control into the model.
+  void ReadText(ViewControl& v);
+  void ReadCheck(ViewControl& v);
+
+  Kaveta& k_;
+  std::vector<ViewControl> controls_;
+  HWND hwnd_ = nullptr;
+  HWND panel_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HINSTANCE instance_ = nullptr;
+  int dpi_ = 96;
+  bool syncing_ = false;
+  bool running_ = false;  // a handler is running; nested events wait
+  FontSet fonts_;
+  std::map<COLORREF, HBRUSH> brushes_;
+  SwatchPress press_;
+  std::string shownCaption_;
+  std::vector<MenuItem> shownMenus_;  // as last applied, in menu-table order
+  int focusRequest_ = 0;  // an editor's ID to receive the focus after a sync
+};
+
+}  // namespace kaveta::view

@@ -1,0 +1,111 @@
+// Model → real controls. Each property is written only when it differs
+// from what the control shows, so a sync in the middle of typing neither
+// moves the caret nor flickers.
+#include <windows.h>
+
+#include "app/win32/main_window.h"
+#include "app/win32/menus.h"
+#include "platform/win32/message_box_win32.h"
+
+namespace kaveta::view {
+namespace {
+
+// Room for the list below a drop-down combo's field.
+constexpr int kDropDownTwips = 2400;
+
+std::wstring RealText(HWND hwnd) {
+  const int n = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), n + 1)));
+  return text;
+}
+
+void SetListItems(HWND combo, const std::vector<std::string>& items) {
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+}
+
+DWORD StaticAlignment(Alignment a) {
+  switch (a) {
+    case Alignment::Right: return SS_RIGHT;
+    case Alignment::Centre: return SS_CENTER;
+    case Alignment::Left: break;
+  }
+  return SS_LEFT;
+}
+
+}  // namespace
+
+int MainWindow::Px(int twips) const {
+  // The layout is drawn at 92 % of its twips so that the whole window fits
+  // a 1366 x 768 screen at 150 %; fonts keep their point sizes.
+  return MulDiv(twips, dpi_ * 92, 1440 * 100);
+}
+
+void MainWindow::Sync() {
+  syncing_ = true;
+  if (shownCaption_ != k_.ui.caption) {
+    SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
+    shownCaption_ = k_.ui.caption;
+  }
+  if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
+  for (ViewControl& v : controls_) SyncControl(v, !v.everShown);
+  syncing_ = false;
+}
+
+void MainWindow::SyncControl(ViewControl& v, bool force) {
+  const Control& m = *v.model;
+  const Control& was = v.shown;
+  const bool combo = m.kind == ControlKind::ComboBox;
+  if (combo && (force || m.list != was.list)) SetListItems(v.hwnd, m.list);
+  const std::wstring text = Utf8ToWide(m.text);
+  if (RealText(v.hwnd) != text) SetWindowTextW(v.hwnd, text.c_str());
+
+  if (m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) {
+    const WPARAM want = m.value == 1 ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(SendMessageW(v.hwnd, BM_GETCHECK, 0, 0)) != want)
+      SendMessageW(v.hwnd, BM_SETCHECK, want, 0);
+  }
+  if (m.kind == ControlKind::Label && (force || m.alignment != was.alignment)) {
+    const LONG_PTR style = GetWindowLongPtrW(v.hwnd, GWL_STYLE);
+    SetWindowLongPtrW(v.hwnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) |
+                                             static_cast<LONG_PTR>(StaticAlignment(m.alignment)));
+    InvalidateRect(v.hwnd, nullptr, TRUE);
+  }
+  if (!force && (m.backColour != was.backColour || m.foreColour != was.foreColour))
+    InvalidateRect(v.hwnd, nullptr, TRUE);
+  if (force || m.left != was.left || m.top != was.top || m.width != was.width ||
+      m.height != was.height)
+    PlaceControl(v);
+  if ((IsWindowEnabled(v.hwnd) != FALSE) != m.enabled) EnableWindow(v.hwnd, m.enabled);
+  const bool visible = (GetWindowLongPtrW(v.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (visible != m.visible) {
+    ShowWindow(v.hwnd, m.visible ? SW_SHOWNA : SW_HIDE);
+    if (m.visible && (v.id == kFrame1Id || v.role == Role::NameEditor ||
+                      v.role == Role::UnitEditor))
+      SetWindowPos(v.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  v.shown = m;
+  v.everShown = true;
+}
+
+void MainWindow::PlaceControl(ViewControl& v) {
+  const Control& m = *v.model;
+  int height = Px(m.height);
+  if (m.kind == ControlKind::ComboBox) height += Px(kDropDownTwips);
+  // The floating editors lie above the cell they edit.
+  const bool editor = v.role == Role::NameEditor || v.role == Role::UnitEditor;
+  SetWindowPos(v.hwnd, editor ? HWND_TOP : nullptr, Px(m.left), Px(m.top), Px(m.width), height,
+               SWP_NOACTIVATE | (editor ? 0 : SWP_NOZORDER));
+}
+
+void MainWindow::ApplyFonts() {
+  for (ViewControl& v : controls_) {
+    const Control& m = *v.model;
+    HFONT font = fonts_.Get(m.fontName, m.fontName.empty() ? 9 : m.fontSize, dpi_);
+    SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+}
+
+}  // namespace kaveta::view
