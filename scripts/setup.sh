@@ -3,7 +3,7 @@
 # (only when run as root and only what is missing).
 set -euo pipefail
 
-want=(cmake g++ make googletest libgtest-dev libgmock-dev)
+want=(cmake g++ make googletest libgtest-dev libgmock-dev clang-14 libclang-rt-14-dev)
 if [ "${1:-}" = "--windows" ]; then
   want+=(g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-ipafont-gothic)
 fi
