@@ -7,8 +7,9 @@
 // --zfile is the coordinate-file folder; like the host it is also stored in
 // the registry (HKCU\Software\Jw_cad\jw_win\Folder, ZFILE). Everything the
 // host receives goes to <log folder>\host.log, one line each.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cwchar>
 #include <string>
