@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the GUI tests: gui_test.exe drives the real kaveta.exe window under
+# Wine on a virtual display, in a fresh Wine prefix that is removed again.
+# Usage: scripts/gui-tests.sh <win-build-dir> [gtest options]
+set -euo pipefail
+build=$(cd "${1:?usage: scripts/gui-tests.sh <win-build-dir> [gtest options]}" && pwd)
+shift
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+# Everything below runs inside one X server, so the Wine processes all meet
+# the same display.
+if [ -z "${KAVETA_GUI_DISPLAY:-}" ]; then
+  export KAVETA_GUI_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$build" "$@"
+fi
+
+prefix=$(mktemp -d)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$prefix"' EXIT
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+wine wineboot -i >/dev/null 2>&1
+
+# Japanese fonts for the window: map the Windows names to IPA Gothic.
+for name in "MS Gothic" "MS PGothic" "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "Meiryo" \
+  "Meiryo UI" "Yu Gothic UI"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+    /d "IPAGothic" /f >/dev/null 2>&1 || true
+done
+
+KAVETA_GUI_EXE=$(winepath -w "$build/kaveta.exe")
+KAVETA_SOURCE_DIR=$(winepath -w "$root")
+export KAVETA_GUI_EXE KAVETA_SOURCE_DIR
+# The stand-in host window, where the tools are built.
+standin=$(find "$build/tools" -name 'standin-host.exe' -print -quit 2>/dev/null || true)
+if [ -n "$standin" ]; then
+  KAVETA_STANDIN_HOST=$(winepath -w "$standin")
+  export KAVETA_STANDIN_HOST
+fi
+
+status=0
+wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 "$@" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "FAILED: gui_test.exe (exit status $status)"
+fi
+exit "$status"

@@ -1,0 +1,137 @@
+// The window as each run mode shows it right after start-up, read back from
+// the real controls.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace kaveta::gui {
+namespace {
+
+struct StartupLook {
+  const char* dataCase;
+  const wchar_t* mode;
+  const wchar_t* caption;
+  const wchar_t* rowModeButton;  // btnChenge caption
+  bool rowModeShown, rowModeEnabled;
+  const wchar_t* hint;  // Label7
+  bool copyShown, copyEnabled;
+  bool layerNaming;  // chkC shown, txttani hidden, layer headings
+  // Captions of Lblpic(1..16), one character each, blank for none; then
+  // Lblpic(17) and Lblpic(32).
+  const wchar_t* leftCaptions;
+  const wchar_t* topRight;
+  const wchar_t* bottomRight;
+};
+
+void PrintTo(const StartupLook& look, std::ostream* os) {
+  *os << look.dataCase << " [" << Utf8(look.mode) << "]";
+}
+
+constexpr const wchar_t* kBlank16 = L"                ";
+constexpr const wchar_t* kHex16 = L"0123456789ABCDEF";
+constexpr const wchar_t* kDragHint = L"↑ここをドラッグしてください";
+constexpr const wchar_t* kClickHint = L"↑ここをクリックしてください";
+
+// The registry of the e2e data has Reverse=1: the reversed drawing order.
+const StartupLook kLooks[] = {
+    {"table_design", L"M6", L"KAVETA 1.90【表作成モード】", L"追加", true, true, kClickHint, true,
+     true, false, kBlank16, L"", L""},
+    {"area_new", L"C2", L"KAVETA 1.90【新規表-面積測定モード】", L"並替", true, true, kDragHint,
+     true, true, false, kBlank16, L"", L""},
+    {"area_previous", L"/C1", L"KAVETA 1.90【前回表使用-面積測定モード】", L"並替", true, true,
+     kDragHint, true, true, false, kBlank16, L"", L""},
+    {"colour_change", L"M3", L"KAVETA 1.90【色変更モード】", L"並替", true, false,
+     L"　　　↑右側をクリック", true, false, false, L"→→→→→→→→→→→→→→→→", L"", L""},
+    {"layer_sort", L"M4", L"KAVETA 1.90【レイヤ振分けモード】", L"並替", true, false, kDragHint,
+     true, false, false, kHex16, L"", L""},
+    {"overlap_order", L"M5", L"KAVETA 1.90【重なり変更モード-逆順描画】", L"並替", true, false,
+     kDragHint, true, false, false, L"↑              ↓", L"上", L"下"},
+    {"layer_naming", L"", L"【レイヤ名設定モード】", L"追加", false, true, kClickHint, false, true,
+     true, kHex16, L"", L""},
+    {"layer_naming_ext", L"M7", L"【レイヤ名設定モード】外変", L"追加", true, true, kClickHint,
+     false, true, true, kHex16, L"", L""},
+};
+
+class StartupLookTest : public ::testing::TestWithParam<StartupLook> {};
+
+TEST_P(StartupLookTest, ShowsTheModesCaptionsAndStates) {
+  const StartupLook& look = GetParam();
+  ProgramFolder folder;
+  PrepareCase(folder, look.dataCase);
+  Program kaveta(folder, look.mode);
+  const HWND main = kaveta.MainWindow();
+  auto at = [&](int controlId) { return Control(main, controlId); };
+
+  EXPECT_EQ(Text(main), look.caption);
+  EXPECT_EQ(Text(at(id::btnChenge)), look.rowModeButton);
+  EXPECT_EQ(Visible(at(id::btnChenge)), look.rowModeShown);
+  EXPECT_EQ(Enabled(at(id::btnChenge)), look.rowModeEnabled);
+  EXPECT_EQ(Text(at(id::Label7)), look.hint);
+  EXPECT_EQ(Visible(at(id::Command3)), look.copyShown);
+  EXPECT_EQ(Enabled(at(id::Command3)), look.copyEnabled);
+  EXPECT_TRUE(Visible(at(id::Command2)));
+  EXPECT_EQ(Text(at(id::Command2)), L"OK");
+
+  EXPECT_EQ(Visible(at(id::chkC)), look.layerNaming);
+  EXPECT_EQ(Visible(at(id::txttani)), !look.layerNaming);
+  EXPECT_EQ(Text(at(id::Label3)), look.layerNaming ? L"レイヤ名" : L"項　目　名");
+  EXPECT_EQ(Text(at(id::Label2)), look.layerNaming ? L"ﾍﾟｲﾝﾄ色" : L"Solid");
+  EXPECT_EQ(Text(at(id::Label4)), look.layerNaming ? L"グループ:" : L"タイトル：");
+
+  for (int i = 1; i <= 16; ++i) {
+    const std::wstring want = look.leftCaptions[i - 1] == L' '
+                                  ? std::wstring()
+                                  : std::wstring(1, look.leftCaptions[i - 1]);
+    EXPECT_EQ(Text(at(id::Lblpic(i))), want) << "Lblpic(" << i << ")";
+  }
+  EXPECT_EQ(Text(at(id::Lblpic(17))), look.topRight);
+  EXPECT_EQ(Text(at(id::Lblpic(32))), look.bottomRight);
+
+  // Hidden in every mode at start: the settings panel, the two floating
+  // editors and the controls that are never shown.
+  for (int hidden : {int{id::Frame1}, int{id::Combo2}, int{id::cbTani0}, id::chkUTIWAKE(0),
+                     id::chkUTIWAKE(1), int{id::chkM}, id::Label6(1)})
+    EXPECT_FALSE(Visible(at(hidden))) << "control " << hidden;
+  // The window comes up in front, as the host started it.
+  EXPECT_EQ(GetForegroundWindow(), main);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, StartupLookTest, ::testing::ValuesIn(kLooks),
+                         [](const ::testing::TestParamInfo<StartupLook>& info) {
+                           return std::string(info.param.dataCase);
+                         });
+
+int WindowWidth(const char* dataCase, const wchar_t* mode) {
+  ProgramFolder folder;
+  PrepareCase(folder, dataCase);
+  Program kaveta(folder, mode);
+  const RECT r = ScreenRect(kaveta.MainWindow());
+  return r.right - r.left;
+}
+
+// The layer-naming window is 3300 twips wide against 5900 in the other modes;
+// the frame adds a little to both.
+TEST(StartupLook, LayerNamingWindowIsAboutThreeFifthsAsWide) {
+  const int table = WindowWidth("area_new", L"C2");
+  for (const wchar_t* mode : {L"", L"M7"}) {
+    const int naming = WindowWidth(mode[0] ? "layer_naming_ext" : "layer_naming", mode);
+    const double ratio = static_cast<double>(naming) / table;
+    EXPECT_GT(ratio, 0.52) << Utf8(mode) << ": " << naming << " against " << table;
+    EXPECT_LT(ratio, 0.62) << Utf8(mode) << ": " << naming << " against " << table;
+  }
+}
+
+// The whole window lies on the screen, which is 1366 x 768 here.
+TEST(StartupLook, WindowFitsOnTheScreen) {
+  ProgramFolder folder;
+  PrepareCase(folder, "area_new");
+  Program kaveta(folder, L"C2");
+  const RECT r = ScreenRect(kaveta.MainWindow());
+  EXPECT_GE(r.left, 0);
+  EXPECT_GE(r.top, 0);
+  EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+}
+
+}  // namespace
+}  // namespace kaveta::gui
