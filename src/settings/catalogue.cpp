@@ -62,6 +62,57 @@ void LoadEmptyRow(Kaveta& k, int row) {
   k.ui.txtname[row].text.clear();
 }
 
+bool StoredColour(const IniBatch& file, int slot, std::int32_t& colour) {
+  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+  return StoredWholeNumber(file.Read("Solid", Numbered("Solidclr_", slot)), kMin, kMax, colour);
+}
+
+void LoadRow(Kaveta& k, const IniBatch& file, int row) {
+  k.ui.txtname[row].text = file.Read("koukoku", Numbered("koumoku_", row));
+  LoadUnit(k, row, file.Read("tani", Numbered("tani_", row)));
+  PaintSwatch(k.ui.Lblpic[row], k.state.groups[row].colour);
+  PaintSwatch(k.ui.Lblpic[row + kRows], k.state.restoredRightColour[row]);
+}
+
+// Rows 1..count are the previous table; rows above it are not, whatever an
+// earlier, longer save left in the file.
+void LoadCountedRows(Kaveta& k, const IniBatch& file, int count) {
+  k.state.nextGroup = count + 1;
+  for (int row = 1; row <= count; ++row) {
+    std::int32_t colour = 0;
+    if (StoredColour(file, row, colour)) k.state.groups[row].colour = colour;
+    if (StoredColour(file, row + kRows, colour)) k.state.restoredRightColour[row] = colour;
+  }
+  for (int row = 1; row <= kRows; ++row) {
+    if (row <= count)
+      LoadRow(k, file, row);
+    else
+      LoadEmptyRow(k, row);
+  }
+}
+
+// Without a usable count (an emptied or hand-edited file) only a row with a
+// stored colour is a row of the table: any other would come back black and
+// count as used at the next save.
+void LoadColouredRows(Kaveta& k, const IniBatch& file) {
+  int last = 0;
+  for (int row = 1; row <= kRows; ++row) {
+    std::int32_t left = 0;
+    if (!StoredColour(file, row, left)) {
+      LoadEmptyRow(k, row);
+      continue;
+    }
+    std::int32_t right = left;
+    StoredColour(file, row + kRows, right);
+    k.state.groups[row].colour = left;
+    k.state.restoredRightColour[row] = right;
+    LoadRow(k, file, row);
+    last = row;
+  }
+  k.state.nextGroup = last + 1;
+}
+
 }  // namespace
 
 void ReadListFile(Kaveta& k) {
@@ -95,33 +146,10 @@ void loadKoumoku(Kaveta& k, const IniBatch& file) {
   if (!file.FileExisted()) return;
 
   std::int32_t count = 0;
-  const bool countKnown = StoredWholeNumber(file.Read("koumokusuu", "koumokusuu"), 0, kRows, count);
-  if (countKnown) k.state.nextGroup = count + 1;
-  // Rows above the stored count are not part of the table, whatever an
-  // earlier, longer save left in the file.
-  const int storedRows = countKnown ? count : kRows;
-
-  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
-  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-  for (int row = 1; row <= storedRows; ++row) {
-    std::int32_t colour = 0;
-    if (StoredWholeNumber(file.Read("Solid", Numbered("Solidclr_", row)), kMin, kMax, colour))
-      k.state.groups[row].colour = colour;
-    if (StoredWholeNumber(file.Read("Solid", Numbered("Solidclr_", row + kRows)), kMin, kMax,
-                          colour))
-      k.state.restoredRightColour[row] = colour;
-  }
-
-  for (int row = 1; row <= kRows; ++row) {
-    if (row > storedRows) {
-      LoadEmptyRow(k, row);
-      continue;
-    }
-    k.ui.txtname[row].text = file.Read("koukoku", Numbered("koumoku_", row));
-    LoadUnit(k, row, file.Read("tani", Numbered("tani_", row)));
-    PaintSwatch(k.ui.Lblpic[row], k.state.groups[row].colour);
-    PaintSwatch(k.ui.Lblpic[row + kRows], k.state.restoredRightColour[row]);
-  }
+  if (StoredWholeNumber(file.Read("koumokusuu", "koumokusuu"), 0, kRows, count))
+    LoadCountedRows(k, file, count);
+  else
+    LoadColouredRows(k, file);
 }
 
 void saveKoumoku(Kaveta& k, IniBatch& file) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "output/ok_command.h"
 #include "platform/encoding.h"
 #include "settings/format.h"
 #include "settings/ini_file.h"
@@ -229,19 +230,82 @@ TEST(RowFile, AbsentOrBadEntriesSkipTheirStep) {
   EXPECT_EQ(w.k.ui.Label5[1].text, "m");
 }
 
-TEST(RowFile, CountOutsideTheRowsIsNotTaken) {
-  for (const char* count : {"abc", "", "17", "-1", "99"}) {
+// Without a usable count (absent, emptied, hand-edited) only the rows with a
+// stored left colour come back; every other row is empty, so the next save
+// does not count black rows nobody made.
+TEST(RowFile, WithoutUsableCountOnlyColouredRowsComeBack) {
+  const std::string rows =
+      "[Solid]\nSolidclr_2=255\nSolidclr_18=65280\nSolidclr_5=16711680\nSolidclr_4=x\n"
+      "[koukoku]\nkoumoku_2=床\nkoumoku_3=壁\nkoumoku_4=天井\nkoumoku_5=\n"
+      "[tani]\ntani_2=m^2,1\ntani_3=m,1\ntani_5=坪,0.3025\n";
+  for (const std::string count :
+       {"", "[koumokusuu]\nkoumokusuu=\n", "[koumokusuu]\nkoumokusuu=abc\n",
+        "[koumokusuu]\nkoumokusuu=17\n", "[koumokusuu]\nkoumokusuu=-1\n",
+        "[koumokusuu]\nkoumokusuu=99\n"}) {
     SCOPED_TRACE(count);
     RowWindow w;
-    w.k.state.nextGroup = 1;
-    w.h.PutText(kRowsFile, std::string("[koumokusuu]\nkoumokusuu=") + count +
-                               "\n[Solid]\nSolidclr_16=5\n[koukoku]\nkoumoku_16=last\n");
+    w.k.ui.txtname[3].text = "typed";
+    w.k.ui.Label5[3].text = "kept";
+    w.h.PutText(kRowsFile, count + rows);
     loadKoumoku(w.k, kRowsFile);
-    EXPECT_EQ(w.k.state.nextGroup, 1);
-    // Without a usable count every row takes what the file holds.
-    EXPECT_EQ(w.k.ui.txtname[16].text, "last");
-    EXPECT_EQ(w.k.ui.Lblpic[16].backColour, 5);
+    const auto& ui = w.k.ui;
+    EXPECT_EQ(w.k.state.nextGroup, 6);
+    EXPECT_EQ(ui.Lblpic[2].backColour, 255);
+    EXPECT_EQ(ui.Lblpic[18].backColour, 65280);
+    EXPECT_EQ(ui.txtname[2].text, "床");
+    EXPECT_EQ(ui.Label5[2].text, "m^2");
+    EXPECT_EQ(ui.Lblpic[5].backColour, 16711680);
+    EXPECT_EQ(ui.Lblpic[21].backColour, 16711680);  // no right colour: the left one
+    EXPECT_EQ(ui.Lblpic[21].tooltip, RgbText(16711680));
+    EXPECT_EQ(w.k.state.restoredRightColour[5], 16711680);
+    EXPECT_EQ(w.k.state.groups[5].multiplier, "0.3025");
+    for (int r : {1, 3, 4, 6, 16}) {
+      SCOPED_TRACE(r);
+      EXPECT_EQ(ui.Lblpic[r].backColour, kWhite);
+      EXPECT_EQ(ui.Lblpic[r + kRows].backColour, kWhite);
+      EXPECT_EQ(ui.txtname[r].text, "");
+    }
+    EXPECT_EQ(ui.Label5[3].text, "kept");  // an empty row keeps its unit
+
+    saveKoumoku(w.k, kRowsFile);
+    EXPECT_EQ(ReadIniValue(w.h.env, "koumokusuu", "koumokusuu", kRowsFile), "2");
   }
+}
+
+TEST(RowFile, WithoutCountTheGroupCounterFollowsTheLastColouredRow) {
+  const struct {
+    const char* file;
+    int nextGroup;
+    int used;
+  } cases[] = {
+      {"[koukoku]\nkoumoku_1=床\n", 1, 0},
+      {"[Solid]\nSolidclr_17=255\n", 1, 0},  // a right colour alone is no row
+      {"[Solid]\nSolidclr_1=0\n", 2, 1},     // black is a colour
+      {"[Solid]\nSolidclr_16=5\n[koukoku]\nkoumoku_16=last\n", 17, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    RowWindow w;
+    w.k.state.nextGroup = 9;
+    w.h.PutText(kRowsFile, c.file);
+    loadKoumoku(w.k, kRowsFile);
+    EXPECT_EQ(w.k.state.nextGroup, c.nextGroup);
+    EXPECT_EQ(CountRowsInUse(w.k), c.used);
+  }
+}
+
+// A usable count keeps its meaning: rows 1..N whatever their colour entries.
+TEST(RowFile, UsableCountStillTakesItsRows) {
+  RowWindow w;
+  w.h.PutText(kRowsFile,
+              "[koumokusuu]\nkoumokusuu=2\n[Solid]\nSolidclr_1=7\nSolidclr_16=5\n"
+              "[koukoku]\nkoumoku_2=named\nkoumoku_16=last\n");
+  loadKoumoku(w.k, kRowsFile);
+  EXPECT_EQ(w.k.state.nextGroup, 3);
+  EXPECT_EQ(w.k.ui.Lblpic[1].backColour, 7);
+  EXPECT_EQ(w.k.ui.txtname[2].text, "named");
+  EXPECT_EQ(w.k.ui.txtname[16].text, "");
+  EXPECT_EQ(w.k.ui.Lblpic[16].backColour, kWhite);
 }
 
 TEST(RowFile, MissingFileChangesNothing) {

@@ -237,7 +237,8 @@ namespace kaveta {
 namespace {
 
 // A row file without its count still leaves slot 1 for the first new
-// colour: the group counter starts at 1 with the window, not at 0.
+// colour: the group counter starts at 1 with the window, not at 0. The
+// name without a stored colour is no row of the previous table.
 TEST(LoadSequence, RowFileWithoutCountGivesTheFirstNewGroupSlotOne) {
   testing::Harness h;
   h.PutText("/app/koumoku.INI", "[koukoku]\nkoumoku_1=床\n");
@@ -247,7 +248,7 @@ TEST(LoadSequence, RowFileWithoutCountGivesTheFirstNewGroupSlotOne) {
   ASSERT_EQ(RunLoadSequence(k), LoadOutcome::Ready);
   EXPECT_EQ(k.state.groups[1].colour, 255);
   EXPECT_EQ(k.ui.Lblpic[1].backColour, 255);
-  EXPECT_EQ(k.ui.txtname[1].text, "床");
+  EXPECT_EQ(k.ui.txtname[1].text, "");
   EXPECT_EQ(k.ui.Text_sum[1].text, "0.500");
   EXPECT_EQ(k.state.nextGroup, 2);
   EXPECT_EQ(k.ui.Lblpic[0].backColour, kButtonFace);  // element 0 is never a row
