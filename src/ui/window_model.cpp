@@ -87,7 +87,8 @@ WindowModel::WindowModel() {
   cbTani[0].fontName = "ＭＳ ゴシック";
   cbTani[0].visible = false;
 
-  Frame1 = Make(ControlKind::Frame, "設定", 70, 100, 5600, 6300);
+  // Tall enough to cover the OK buttons too while it is open.
+  Frame1 = Make(ControlKind::Frame, "設定", 70, 100, 5600, 6550);
   Frame1.visible = false;
   Label1[0] = Make(ControlKind::Label, "単位，掛け率の初期値", 200, 400, 2500, 250);
   cbTaniD = Make(ControlKind::ComboBox, "m^2,1", 2800, 380, 1500, 300);

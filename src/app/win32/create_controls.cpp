@@ -62,10 +62,8 @@ void MainWindow::CreateControls() {
     v.hwnd = CreateWindowExW(cs.exStyle, cs.className, L"", cs.style, 0, 0, 10, 10, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(v.id)), instance_,
                              nullptr);
-    if (v.id == kFrame1Id) {
-      panel_ = v.hwnd;
-      SubclassPanel(*this, v.hwnd);
-    }
+    if (v.id == kFrame1Id) panel_ = v.hwnd;
+    if (v.model->kind == ControlKind::Frame) SubclassPanel(*this, v.hwnd);
     if (v.role == Role::Swatch) SubclassSwatch(*this, v.hwnd);
     if (v.role == Role::NameEditor || v.role == Role::UnitEditor) SubclassEditor(*this, v.hwnd);
     if (v.role == Role::Swatch || v.role == Role::UnitCell) {
@@ -81,8 +79,12 @@ void MainWindow::CreateControls() {
   }
   // Long unit texts need room in the tip.
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
-  // The panel covers the grid: it lies above every other control.
+  // The panel covers the grid: it lies above every other control. A frame
+  // inside it lies below the controls it surrounds, or it would hide them.
   SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (const ViewControl& v : controls_)
+    if (v.inPanel && v.model->kind == ControlKind::Frame)
+      SetWindowPos(v.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT MainWindow::OnNotify(NMHDR* header) {
