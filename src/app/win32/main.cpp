@@ -6,28 +6,13 @@
 #include "app/win32/main_window.h"
 #include "app/win32/win32_dialogs.h"
 #include "platform/system.h"
+#include "platform/win32/clipboard_win32.h"
 #include "platform/win32/command_line_win32.h"
+#include "platform/win32/handoff_win32.h"
 #include "startup/load_sequence.h"
 #include "startup/run_mode.h"
 
 namespace {
-
-// Until the hand-off lands the host is told nothing.
-class NoHostYet : public kaveta::HostHandOff {
- public:
-  explicit NoHostYet(kaveta::Dialogs& d) : d_(d) {}
-  void Zkakikomi() override {
-    d_.Message("jwwを起動してください", kaveta::MsgIcon::Exclamation, kaveta::MsgButtons::Ok);
-  }
-
- private:
-  kaveta::Dialogs& d_;
-};
-
-class NoClipboardYet : public kaveta::Clipboard {
- public:
-  void SetText(const std::string&) override {}
-};
 
 int MessageLoop(HWND window) {
   MSG msg;
@@ -51,8 +36,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   auto files = kaveta::MakeSystemFileSystem();
   auto registry = kaveta::MakeSystemRegistry(*files, folder);
   kaveta::view::WindowDialogs dialogs;
-  NoHostYet host(dialogs);
-  NoClipboardYet clipboard;
+  kaveta::Win32HostHandOff host;
+  kaveta::Win32Clipboard clipboard;
 
   kaveta::Environment env;
   env.programFolder = folder;
@@ -67,6 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kaveta::view::MainWindow window(k);
   if (!window.Create(instance)) return 1;
   dialogs.SetOwner(window.hwnd());
+  host.SetOwner(window.hwnd());
+  clipboard.SetOwner(window.hwnd());
 
   // The load runs with the window built but not yet shown; its messages
   // come up in front of the host all the same.
