@@ -5,7 +5,7 @@ set -euo pipefail
 
 want=(cmake g++ make googletest libgtest-dev libgmock-dev clang-14 libclang-rt-14-dev)
 if [ "${1:-}" = "--windows" ]; then
-  want+=(g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-ipafont-gothic)
+  want+=(g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-ipafont-gothic zip unzip imagemagick)
 fi
 
 missing=()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: native, native with ASan+UBSan, and the
-# MinGW-w64 build of the unit tests under Wine.
+# Builds and runs every test: native, native with ASan+UBSan, the MinGW-w64
+# build of the unit tests, the window and the package under Wine, and a
+# short run of each fuzz target. Every stage runs; any failure fails the
+# whole.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --windows
@@ -21,4 +23,15 @@ echo "== Windows build (MinGW-w64) and its tests under Wine"
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-win -j"$jobs"
-scripts/wine-tests.sh build-win build/kaveta
+status=0
+scripts/wine-tests.sh build-win build/kaveta || status=1
+
+echo "== the real window under Wine on Xvfb (GUI, hand-off, clipboard, package flows)"
+scripts/gui-tests.sh build-win || status=1
+
+echo "== the user package"
+scripts/package-tests.sh build-win || status=1
+
+echo "== fuzz targets, a short run each on the committed corpus"
+scripts/fuzz.sh || status=1
+exit $status
