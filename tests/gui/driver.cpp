@@ -135,8 +135,11 @@ void PrepareCase(ProgramFolder& folder, const std::string& dataCase) {
   WriteHostRegistry(settings);
 }
 
-Program::Program(const ProgramFolder& folder, const std::wstring& mode) {
-  std::wstring commandLine = L"\"" + (folder.Path() / "kaveta.exe").wstring() + L"\"";
+Program::Program(const ProgramFolder& folder, const std::wstring& mode)
+    : Program(folder.Path() / "kaveta.exe", mode) {}
+
+Program::Program(const fs::path& exe, const std::wstring& mode) {
+  std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
   if (!mode.empty()) commandLine += L" " + mode;
   const std::wstring current = fs::temp_directory_path().wstring();
   STARTUPINFOW startup{};
@@ -158,9 +161,14 @@ Program::~Program() {
 
 bool Program::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
+HWND Program::VisibleMainWindow() const {
+  FoundWindow found{info_.dwProcessId, nullptr};
+  EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+  return found.window;
+}
+
 HWND Program::MainWindow() {
   if (main_ != nullptr && IsWindow(main_)) return main_;
-  FoundWindow found{info_.dwProcessId, nullptr};
   WaitUntil(
       [&] {
         if (!Running()) {
@@ -169,11 +177,9 @@ HWND Program::MainWindow() {
           throw DriverError("kaveta.exe ended with exit code " + std::to_string(code) +
                             " before its main window was shown");
         }
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
-        return found.window != nullptr;
+        return (main_ = VisibleMainWindow()) != nullptr;
       },
       15000, "the visible main window of kaveta.exe (class KavetaMainWindow)");
-  main_ = found.window;
   return main_;
 }
 

@@ -73,11 +73,13 @@ class Program {
   // `mode` is the first command-line word ("" for none); the current folder
   // is the temp folder, never the program folder.
   Program(const ProgramFolder& folder, const std::wstring& mode);
+  Program(const fs::path& exe, const std::wstring& mode);
   ~Program();  // ends a process that is still running
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  HWND MainWindow();  // waits for the visible main window
+  HWND MainWindow();               // waits for the visible main window
+  HWND VisibleMainWindow() const;  // the main window if it is shown, or null
   DWORD Id() const { return info_.dwProcessId; }
   bool Running() const;
   DWORD WaitForExit(int ms);  // returns the exit code

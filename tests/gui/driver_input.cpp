@@ -15,7 +15,8 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                            &result))
-    throw DriverError("window " + Utf8(ClassName(window)) + " did not answer message " +
+    throw DriverError("window " + Utf8(ClassName(window)) + " (ID " +
+                      std::to_string(GetDlgCtrlID(window)) + ") did not answer message " +
                       std::to_string(message) + " within " + std::to_string(kSendTimeoutMs) +
                       " ms");
   return static_cast<LRESULT>(result);
@@ -157,7 +158,8 @@ void Command(HWND main, int commandId) {
 void BringToFront(HWND topLevel) {
   SetForegroundWindow(topLevel);
   WaitUntil([&] { return GetForegroundWindow() == topLevel; }, 3000,
-            "the window " + Utf8(Text(topLevel)) + " to come to the front");
+            "the window " + Utf8(ClassName(topLevel)) +
+                " to come to the front (in front: " + Utf8(ClassName(GetForegroundWindow())) + ")");
 }
 
 void Click(HWND control) {

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Renders the window of each run mode on the bundled example under Wine on a
+# virtual display and writes docs/screenshots/<mode>.png, cut to the window.
+# Usage: scripts/screenshots.sh <win-build-dir>
+set -euo pipefail
+build=$(cd "${1:?usage: scripts/screenshots.sh <win-build-dir>}" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ -z "${KAVETA_SHOT_DISPLAY:-}" ]; then
+  export KAVETA_SHOT_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$build"
+fi
+
+work=$(mktemp -d)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+wine wineboot -i >/dev/null 2>&1
+
+for name in "MS Gothic" "MS PGothic" "MS UI Gothic" "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "Meiryo" \
+  "Meiryo UI" "Yu Gothic UI"; do
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$name" /t REG_SZ \
+    /d "IPAGothic" /f >/dev/null 2>&1 || true
+done
+# Wine draws the caption and the frame itself, as Windows does; there is no
+# window manager on the virtual display to do it.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+
+# The host settings of the example.
+while IFS='=' read -r name value; do
+  value=${value%$'\r'}
+  case "$name" in
+    Color0?) wine reg add 'HKCU\Software\Jw_cad\jw_win\Pen' /v "$name" /t REG_SZ /d "$value" /f ;;
+    Reverse) wine reg add 'HKCU\Software\Jw_cad\jw_win\Draw' /v Reverse /t REG_DWORD /d "$value" /f ;;
+  esac >/dev/null
+done < "$root/examples/registry.ini"
+
+out=$root/docs/screenshots
+mkdir -p "$out"
+status=0
+for shot in C2:C2 C1:C1 M6:M6 M3:M3 M4:M4 M5:M5 M7:M7 layer-naming:; do
+  name=${shot%%:*} mode=${shot#*:}
+  folder=$work/$name
+  mkdir -p "$folder/out"
+  cp "$build/kaveta.exe" "$root/examples/TEMP.TXT" "$root/examples/kaveta.lst" "$folder/"
+  wine reg add 'HKCU\Software\Jw_cad\jw_win\Folder' /v ZFILE /t REG_SZ \
+    /d "$(winepath -w "$folder/out")" /f >/dev/null
+  wine "$build/tests/gui/show_window.exe" "$(winepath -w "$folder/kaveta.exe")" $mode \
+    > "$work/rect" 2> "$work/err" &
+  shown=$!
+  for _ in $(seq 1 200); do
+    [ -s "$work/rect" ] && break
+    kill -0 "$shown" 2>/dev/null || break
+    sleep 0.1
+  done
+  if read -r left top width height < "$work/rect"; then
+    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/$name.png"
+    echo "$name: ${width}x${height} -> docs/screenshots/$name.png"
+  else
+    echo "FAILED: $name: $(cat "$work/err")"
+    status=1
+  fi
+  wineserver -k >/dev/null 2>&1 || true
+  wait "$shown" 2>/dev/null || true
+  : > "$work/rect"
+done
+exit $status

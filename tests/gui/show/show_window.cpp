@@ -1,0 +1,44 @@
+// show_window.exe <kaveta.exe> [mode]: starts the window as the host does,
+// answers the load's message boxes with OK, brings it to the front and prints
+// its screen rectangle as "left top width height", for scripts/screenshots.sh.
+// It then waits until it is ended from outside.
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "driver.h"
+
+using namespace kaveta::gui;
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fputs("usage: show_window.exe <kaveta.exe> [mode]\n", stderr);
+    return 2;
+  }
+  try {
+    Program kaveta(fs::path(argv[1]), argc > 2 ? argv[2] : L"");
+    // Load-time messages may come before the window is shown: close each as
+    // it comes, until the window has been up for a while without one.
+    for (int quiet = 0; quiet < 10;) {
+      if (HasMessageBox(kaveta.Id())) {
+        Answer(WaitForMessageBox(kaveta.Id(), 1000), IDOK);
+        quiet = 0;
+      } else if (kaveta.VisibleMainWindow() != nullptr) {
+        ++quiet;
+      }
+      if (!kaveta.Running()) throw DriverError("kaveta.exe ended during its start-up");
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const HWND main = kaveta.MainWindow();
+    BringToFront(main);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it paint
+    const RECT r = ScreenRect(main);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    std::fflush(stdout);
+    Sleep(INFINITE);
+    return 0;
+  } catch (const DriverError& e) {
+    std::fprintf(stderr, "show_window: %s\n", e.what());
+    return 1;
+  }
+}
