@@ -76,10 +76,21 @@ void MainWindow::OnDestroy() {
 
 void MainWindow::Run(const std::function<void()>& handler) {
   // A modal dialog or the hand-off inside a handler lets messages through;
-  // a second event must not start while the first is still running.
-  if (running_ || k_.closed) return;
+  // an event arriving meanwhile (an editor losing the focus to a dialog)
+  // runs after the current one, in order.
+  if (k_.closed) return;
+  if (running_) {
+    pending_.push_back(handler);
+    return;
+  }
   running_ = true;
   handler();
+  while (!pending_.empty() && !k_.closed) {
+    const std::function<void()> next = pending_.front();
+    pending_.pop_front();
+    next();
+  }
+  pending_.clear();
   running_ = false;
   if (k_.closed) {
     DestroyWindow(hwnd_);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -96,6 +97,7 @@ class MainWindow {
   int dpi_ = 96;
   bool syncing_ = false;
   bool running_ = false;  // a handler is running; nested events wait
+  std::deque<std::function<void()>> pending_;
   FontSet fonts_;
   std::map<COLORREF, HBRUSH> brushes_;
   SwatchPress press_;
