@@ -92,11 +92,15 @@ void MainWindow::SyncControl(ViewControl& v, bool force) {
 
 void MainWindow::PlaceControl(ViewControl& v) {
   const Control& m = *v.model;
-  int height = Px(m.height);
+  // Edges are scaled, not sizes, so that cells that meet in twips meet on
+  // the screen at any DPI.
+  const int x = Px(m.left), y = Px(m.top);
+  const int width = Px(m.left + m.width) - x;
+  int height = Px(m.top + m.height) - y;
   if (m.kind == ControlKind::ComboBox) height += Px(kDropDownTwips);
   // The floating editors lie above the cell they edit.
   const bool editor = v.role == Role::NameEditor || v.role == Role::UnitEditor;
-  SetWindowPos(v.hwnd, editor ? HWND_TOP : nullptr, Px(m.left), Px(m.top), Px(m.width), height,
+  SetWindowPos(v.hwnd, editor ? HWND_TOP : nullptr, x, y, width, height,
                SWP_NOACTIVATE | (editor ? 0 : SWP_NOZORDER));
 }
 
