@@ -2,8 +2,11 @@
 // floor of any reader: splitting the same bytes into lines and fields and
 // converting every numeric field.
 //
-//   kaveta_bench                 both benchmarks (MB/s in bytes_per_second)
-//   kaveta_bench --peak-memory   one read, then the peak resident memory
+//   kaveta_bench                          both benchmarks (MB/s in bytes_per_second)
+//   kaveta_bench --peak-memory            one read, then the peak resident memory
+//   kaveta_bench --write-selection FILE   the selection as TEMP.TXT, for whole runs
+//   kaveta_bench --floor FILE             the floor's work on a file, as a whole
+//                                         process to time a whole run against
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -131,27 +135,32 @@ void BM_Reader(benchmark::State& state) {
 
 // Lines, blank-separated fields and every field that starts like a number
 // read with from_chars: what any reader of this format has to do at least.
+double FloorWork(std::string_view bytes, std::size_t& fields) {
+  double sum = 0;
+  kaveta::LineCursor cursor(bytes);
+  std::string_view line;
+  while (cursor.Next(line)) {
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t blank = line.find(' ', start);
+      const std::string_view field = line.substr(
+          start, blank == std::string_view::npos ? std::string_view::npos : blank - start);
+      ++fields;
+      double v = 0;
+      std::from_chars(field.data(), field.data() + field.size(), v);
+      sum += v;
+      if (blank == std::string_view::npos) break;
+      start = blank + 1;
+    }
+  }
+  return sum;
+}
+
 void BM_Floor(benchmark::State& state) {
   const std::string& bytes = Selection();
   for (auto _ : state) {
-    double sum = 0;
     std::size_t fields = 0;
-    kaveta::LineCursor cursor(bytes);
-    std::string_view line;
-    while (cursor.Next(line)) {
-      std::size_t start = 0;
-      for (;;) {
-        const std::size_t blank = line.find(' ', start);
-        const std::string_view field = line.substr(
-            start, blank == std::string_view::npos ? std::string_view::npos : blank - start);
-        ++fields;
-        double v = 0;
-        std::from_chars(field.data(), field.data() + field.size(), v);
-        sum += v;
-        if (blank == std::string_view::npos) break;
-        start = blank + 1;
-      }
-    }
+    const double sum = FloorWork(bytes, fields);
     benchmark::DoNotOptimize(sum);
     benchmark::DoNotOptimize(fields);
   }
@@ -200,10 +209,29 @@ int PeakMemory() {
   return afterReading < 0 ? 1 : 0;
 }
 
+int WriteSelection(const char* path) {
+  std::ofstream out(path, std::ios::binary);
+  out << Selection();
+  return out.good() ? 0 : 1;
+}
+
+// Reads the file the way a whole run does (one read into memory) and does
+// the floor's work on it.
+int FloorOfFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::size_t fields = 0;
+  const double sum = FloorWork(bytes, fields);
+  std::printf("%zu bytes, %zu fields, sum %.0f\n", bytes.size(), fields, sum);
+  return bytes.empty() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0) return PeakMemory();
+  if (argc > 2 && std::strcmp(argv[1], "--write-selection") == 0) return WriteSelection(argv[2]);
+  if (argc > 2 && std::strcmp(argv[1], "--floor") == 0) return FloorOfFile(argv[2]);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 #include "output/ok_command.h"
 
+#include <memory>
 #include <optional>
 
 #include "output/area_table.h"
@@ -47,58 +48,75 @@ int CountRowsInUse(const Kaveta& k) {
   return n;
 }
 
-// The whole text is composed before anything is written, and the window
-// and run state change only once the file is in place, so a refused write
-// leaves everything as it was and OK can simply be pressed again.
+namespace {
+
+// What the chosen mode writes; the renamed rows of the layer-naming modes.
+std::optional<LayerNamingChanges> Compose(const Kaveta& k, const std::optional<TableInputs>& table,
+                                          std::int64_t solidCount, OutputText& out) {
+  std::optional<LayerNamingChanges> renamed;
+  switch (k.runMode) {
+    case RunMode::ColourChange: ColourChange(k, out); break;
+    case RunMode::LayerSort: LayerSort(k, out); break;
+    case RunMode::OverlapOrder: OverlapOrder(k, out); break;
+    case RunMode::LayerNaming: renamed = LayerNaming(k, out); break;
+    case RunMode::LayerNamingExternal: {
+      renamed = LayerNamingExternal(k, out);
+      TableContent content;
+      content.names = renamed->captions;
+      content.title = renamed->title;
+      ComposeAreaTable(k, *table, content, solidCount, out);
+      ClosingMessage(kRows, solidCount, out);
+      break;
+    }
+    default: {
+      const TableContent content = TableContentFromWindow(k);
+      ComposeAreaTable(k, *table, content, solidCount, out);
+      ClosingMessage(TableRowsInUse(k, content), solidCount, out);
+      break;
+    }
+  }
+  return renamed;
+}
+
+// Writes the output in pieces to a temporary file that replaces the old
+// one only when all of it is there.
+bool WriteOutput(const Kaveta& k, const std::string& path, const std::optional<TableInputs>& table,
+                 std::int64_t solidCount, std::optional<LayerNamingChanges>& renamed) {
+  const std::unique_ptr<FileWriter> file = k.env.files->BeginReplace(path);
+  if (!file) return false;
+  OutputText out(*file);
+  renamed = Compose(k, table, solidCount, out);
+  return out.Finish() && file->Commit();
+}
+
+}  // namespace
+
+// Settings are checked before anything is written, and the window and run
+// state change only once the file is in place, so a refused write leaves
+// everything as it was and OK can simply be pressed again.
 OkOutcome RunOkCommand(Kaveta& k) {
   const std::int64_t solidCount = k.state.nextSolid > 1 ? k.state.nextSolid - 1 : 0;
   const RunMode mode = k.runMode;
-  OutputText out;
-  std::optional<LayerNamingChanges> renamed;
-  std::optional<TableInputs> table;
 
-  const auto readTable = [&]() {
+  if (IsRegroupMode(mode) && !k.state.exchangeRead) {
+    DropStaleRegroupOutput(k);
+    k.Message(kNotReadMessage, MsgIcon::Exclamation);
+    return OkOutcome::NotWritten;
+  }
+  std::optional<TableInputs> table;
+  if (IsTableMode(mode) || mode == RunMode::LayerNamingExternal) {
     TableInputs in;
     std::string problem;
     if (!ReadTableInputs(k, in, problem)) {
       k.Message(problem, MsgIcon::Exclamation);
-      return false;
-    }
-    table = in;
-    return true;
-  };
-
-  if (IsRegroupMode(mode)) {
-    if (!k.state.exchangeRead) {
-      DropStaleRegroupOutput(k);
-      k.Message(kNotReadMessage, MsgIcon::Exclamation);
       return OkOutcome::NotWritten;
     }
-    if (mode == RunMode::ColourChange)
-      ColourChange(k, out);
-    else if (mode == RunMode::LayerSort)
-      LayerSort(k, out);
-    else
-      OverlapOrder(k, out);
-  } else if (mode == RunMode::LayerNaming) {
-    renamed = LayerNaming(k, out);
-  } else if (mode == RunMode::LayerNamingExternal) {
-    if (!readTable()) return OkOutcome::NotWritten;
-    renamed = LayerNamingExternal(k, out);
-    TableContent content;
-    content.names = renamed->captions;
-    content.title = renamed->title;
-    ComposeAreaTable(k, *table, content, solidCount, out);
-    ClosingMessage(kRows, solidCount, out);
-  } else {
-    if (!readTable()) return OkOutcome::NotWritten;
-    const TableContent content = TableContentFromWindow(k);
-    ComposeAreaTable(k, *table, content, solidCount, out);
-    ClosingMessage(TableRowsInUse(k, content), solidCount, out);
+    table = in;
   }
 
   const std::string path = ExchangeOutputPath(k);
-  if (!WriteExchangeOutput(k, path, out.text())) {
+  std::optional<LayerNamingChanges> renamed;
+  if (!WriteOutput(k, path, table, solidCount, renamed)) {
     if (IsRegroupMode(mode)) DropStaleRegroupOutput(k);
     k.Message(NotWrittenMessage(path), MsgIcon::Critical);
     return OkOutcome::NotWritten;

@@ -1,8 +1,11 @@
 #include "output/output_writer.h"
 
+#include <algorithm>
+
 #include "exchange/host_settings.h"
 #include "platform/encoding.h"
 #include "settings/format.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 
@@ -16,8 +19,62 @@ std::string Num(float value) { return SingleText(value); }
 std::string Num(double value) { return DoubleText(value); }
 
 void OutputText::Item(std::string_view item) {
-  text_ += item;
+  if (file_ && item.size() >= kPiece) {
+    // A colour group's stored block: straight from the block to the file.
+    Send(text_);
+    text_.clear();
+    Send(item);
+  } else {
+    text_ += item;
+  }
   text_ += "\r\n";
+  if (file_ && text_.size() >= kPiece) {
+    Send(text_);
+    text_.clear();
+  }
+}
+
+bool OutputText::Finish() {
+  if (file_) {
+    Send(text_);
+    text_.clear();
+  }
+  return !failed_;
+}
+
+namespace {
+
+// Line by line: the few lines with Japanese text are converted, the plain
+// ones around them only copied.
+std::string Converted(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  while (!utf8.empty()) {
+    const std::size_t end = std::min(utf8.find('\n'), utf8.size() - 1) + 1;
+    const std::string_view line = utf8.substr(0, end);
+    if (IsAscii(line))
+      out.append(line);
+    else
+      out.append(Utf8ToCp932(line));
+    utf8.remove_prefix(end);
+  }
+  return out;
+}
+
+}  // namespace
+
+// Pieces end on a character boundary, so each converts on its own; plain
+// ASCII pieces (nearly all figure lines) need no conversion and no copy.
+void OutputText::Send(std::string_view utf8) {
+  while (!utf8.empty() && !failed_) {
+    std::size_t end = std::min(utf8.size(), kPiece);
+    while (end > 0 && end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+      --end;
+    if (end == 0) end = std::min(utf8.size(), kPiece);  // not UTF-8 at all: cut anywhere
+    const std::string_view piece = utf8.substr(0, end);
+    failed_ = !(IsAscii(piece) ? file_->Write(piece) : file_->Write(Converted(piece)));
+    utf8.remove_prefix(end);
+  }
 }
 
 void OutputText::Colour(std::int32_t colour) { Item("lc10 " + std::to_string(colour)); }
@@ -59,10 +116,6 @@ void OutputText::Solid(const std::array<std::string, 8>& numbers) {
 std::string ExchangeOutputPath(const Kaveta& k) {
   if (IsRegroupMode(k.runMode)) return k.env.InProgramFolder("JWC_TEMP.TXT");
   return k.env.Join(ReadZFile(*k.env.registry), "ZTEMP.TXT");
-}
-
-bool WriteExchangeOutput(Kaveta& k, const std::string& path, const std::string& utf8) {
-  return k.env.files->WriteReplace(path, Utf8ToCp932(utf8));
 }
 
 }  // namespace kaveta

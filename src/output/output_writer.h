@@ -1,12 +1,15 @@
-// The exchange output: host command lines built as UTF-8 text in memory and
-// put on disk in one step, so a failed write leaves no half file behind.
+// The exchange output: host command lines built as UTF-8 text and written
+// as Shift_JIS, either kept whole in memory or sent in pieces to a file that
+// is put in place in one step, so a failed write leaves no half file behind.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/seams.h"
 #include "ui/kaveta.h"
 
 namespace kaveta {
@@ -21,6 +24,13 @@ std::string Num(double value);
 
 class OutputText {
  public:
+  // Keeps the whole text; text() gives it.
+  OutputText() = default;
+  // Sends the text to the file in Shift_JIS pieces of about kPiece bytes: a
+  // large selection's figures are not copied once more as a whole.
+  explicit OutputText(FileWriter& file) : file_(&file) {}
+  static constexpr std::size_t kPiece = 256 * 1024;
+
   // One item and its CR LF. A stored block already ends in CR LF, so it is
   // followed by one empty line, and an empty block gives one empty line.
   void Item(std::string_view item);
@@ -37,19 +47,21 @@ class OutputText {
   // "sl" and four corners, each number already in its text form.
   void Solid(const std::array<std::string, 8>& numbers);
 
+  // The text composed so far (all of it when kept in memory).
   const std::string& text() const { return text_; }
+  // Writes what is still held; false when any piece could not be written.
+  bool Finish();
 
  private:
   void Chars(std::string_view x, std::string_view y, std::string_view text);
+  void Send(std::string_view utf8);
+  FileWriter* file_ = nullptr;
+  bool failed_ = false;
   std::string text_;
 };
 
 // ZTEMP.TXT in the host's coordinate-file folder or JWC_TEMP.TXT in the
 // program folder, by run mode.
 std::string ExchangeOutputPath(const Kaveta& k);
-
-// Converts the text to Shift_JIS and replaces the file; false when it could
-// not be written (the old file is then untouched).
-bool WriteExchangeOutput(Kaveta& k, const std::string& path, const std::string& utf8);
 
 }  // namespace kaveta

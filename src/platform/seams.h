@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace kaveta {
 
@@ -21,6 +24,18 @@ class RegistryReader {
                                    std::int32_t fallback) = 0;
 };
 
+// A file written in pieces. The pieces go to a temporary file beside the
+// target and only Commit puts it in place, in one step; a writer dropped
+// without Commit removes its temporary file, so nothing half-written is left
+// and the old file stays as it was.
+class FileWriter {
+ public:
+  virtual ~FileWriter() = default;
+  // False when the piece could not be written; Commit then fails too.
+  virtual bool Write(std::string_view bytes) = 0;
+  virtual bool Commit() = 0;
+};
+
 // Files as byte strings; paths are UTF-8.
 class FileSystem {
  public:
@@ -29,6 +44,10 @@ class FileSystem {
   // Writes the whole file to a temporary file beside it and then puts it in
   // place in one step. False (and the old file untouched) on any failure.
   virtual bool WriteReplace(const std::string& path, const std::string& bytes) = 0;
+  // The same in pieces, for outputs as large as the input: nothing when the
+  // temporary file cannot be made. The default gathers the pieces and
+  // writes them with WriteReplace.
+  virtual std::unique_ptr<FileWriter> BeginReplace(const std::string& path);
   // True when a directory search for the path finds a file whose name equals
   // the path's last component without regard to case.
   virtual bool Exists(const std::string& path) = 0;
@@ -37,6 +56,25 @@ class FileSystem {
   // The process's current folder (the common dialogs start there).
   virtual std::string CurrentFolder() = 0;
 };
+
+class GatheringWriter : public FileWriter {
+ public:
+  GatheringWriter(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+  bool Write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return true;
+  }
+  bool Commit() override { return files_.WriteReplace(path_, bytes_); }
+
+ private:
+  FileSystem& files_;
+  std::string path_;
+  std::string bytes_;
+};
+
+inline std::unique_ptr<FileWriter> FileSystem::BeginReplace(const std::string& path) {
+  return std::make_unique<GatheringWriter>(*this, path);
+}
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { Ok, YesNo, RetryCancel };

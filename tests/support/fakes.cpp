@@ -1,5 +1,8 @@
 #include "support/fakes.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/encoding.h"
 
 namespace kaveta::testing {
@@ -28,6 +31,36 @@ bool FakeFileSystem::WriteReplace(const std::string& path, const std::string& by
   files[path] = bytes;
   ++writeCount;
   return true;
+}
+
+namespace {
+
+// Gathers the pieces; Commit stores them through WriteReplace, so a refused
+// path refuses the streamed file too.
+class FakeWriter : public FileWriter {
+ public:
+  FakeWriter(FakeFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+  bool Write(std::string_view bytes) override {
+    ++files_.pieces;
+    files_.largestPiece = std::max(files_.largestPiece, bytes.size());
+    if (files_.diskFullAfter && bytes_.size() + bytes.size() > *files_.diskFullAfter)
+      failed_ = true;
+    if (!failed_) bytes_.append(bytes);
+    return !failed_;
+  }
+  bool Commit() override { return !failed_ && files_.WriteReplace(path_, bytes_); }
+
+ private:
+  FakeFileSystem& files_;
+  std::string path_;
+  std::string bytes_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> FakeFileSystem::BeginReplace(const std::string& path) {
+  return std::make_unique<FakeWriter>(*this, path);
 }
 
 bool FakeFileSystem::Exists(const std::string& path) { return files.count(path) != 0; }

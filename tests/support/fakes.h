@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -31,8 +32,14 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, std::string> files;
   std::vector<std::string> refuseWrites;  // paths whose writes fail
   int writeCount = 0;
+  // Files written in pieces: how many pieces, the largest, and after how
+  // many bytes a piece fails (a full disk).
+  int pieces = 0;
+  std::size_t largestPiece = 0;
+  std::optional<std::size_t> diskFullAfter;
   std::optional<std::string> Read(const std::string& path) override;
   bool WriteReplace(const std::string& path, const std::string& bytes) override;
+  std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override;
   bool Exists(const std::string& path) override;
   bool Remove(const std::string& path) override;
   std::string currentFolder = "/app";

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
+#include <utility>
 
 #include "platform/ini_registry.h"
 #include "platform/system.h"
@@ -14,12 +16,61 @@
 namespace kaveta {
 namespace {
 
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The pieces go to a mkstemp file beside the target; Commit renames it over.
+class PosixWriter : public FileWriter {
+ public:
+  PosixWriter(int fd, std::string temp, std::string path)
+      : fd_(fd), temp_(std::move(temp)), path_(std::move(path)) {}
+  ~PosixWriter() override {
+    if (fd_ >= 0) ::close(fd_);
+    if (!committed_) ::unlink(temp_.c_str());
+  }
+  PosixWriter(const PosixWriter&) = delete;
+  PosixWriter& operator=(const PosixWriter&) = delete;
+
+  bool Write(std::string_view bytes) override {
+    ok_ = ok_ && WriteAll(fd_, bytes);
+    return ok_;
+  }
+
+  bool Commit() override {
+    // mkstemp creates the file for its owner only; give it the usual rights.
+    ok_ = ok_ && ::fchmod(fd_, 0644) == 0 && ::fsync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    committed_ = ok_ && closed && std::rename(temp_.c_str(), path_.c_str()) == 0;
+    return committed_;
+  }
+
+ private:
+  int fd_;
+  std::string temp_, path_;
+  bool ok_ = true;
+  bool committed_ = false;
+};
+
 class PosixFileSystem : public FileSystem {
  public:
   std::optional<std::string> Read(const std::string& path) override {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return std::nullopt;
     std::string bytes;
+    // At its size from the start: growing by doubling would hold up to twice
+    // a large selection while it is read.
+    struct stat info;
+    if (::fstat(::fileno(f), &info) == 0 && info.st_size > 0)
+      bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
@@ -30,24 +81,15 @@ class PosixFileSystem : public FileSystem {
   }
 
   bool WriteReplace(const std::string& path, const std::string& bytes) override {
+    std::unique_ptr<FileWriter> file = BeginReplace(path);
+    return file && file->Write(bytes) && file->Commit();
+  }
+
+  std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override {
     std::string temp = path + ".XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
-    }
-    // mkstemp creates the file for its owner only; give it the usual rights.
-    const bool written = done == bytes.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-      ::unlink(temp.c_str());
-      return false;
-    }
-    return true;
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixWriter>(fd, std::move(temp), path);
   }
 
   bool Exists(const std::string& path) override {

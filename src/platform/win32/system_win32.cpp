@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 #include "platform/system.h"
 #include "platform/win32/registry_win32.h"
@@ -46,6 +49,41 @@ class Handle {
   HANDLE h_;
 };
 
+// The pieces go to a temporary file beside the target; Commit moves it over.
+class Win32Writer : public FileWriter {
+ public:
+  Win32Writer(HANDLE file, std::wstring temp, std::wstring target)
+      : file_(file), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~Win32Writer() override {
+    file_.Close();
+    if (!committed_) DeleteFileW(temp_.c_str());
+  }
+
+  bool Write(std::string_view bytes) override {
+    while (ok_ && !bytes.empty()) {
+      const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+      DWORD done = 0;
+      ok_ = WriteFile(file_.get(), bytes.data(), piece, &done, nullptr) && done == piece;
+      bytes.remove_prefix(piece);
+    }
+    return ok_;
+  }
+
+  bool Commit() override {
+    ok_ = ok_ && FlushFileBuffers(file_.get());
+    file_.Close();
+    committed_ = ok_ && MoveFileExW(temp_.c_str(), target_.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return committed_;
+  }
+
+ private:
+  Handle file_;
+  std::wstring temp_, target_;
+  bool ok_ = true;
+  bool committed_ = false;
+};
+
 class Win32FileSystem : public FileSystem {
  public:
   std::optional<std::string> Read(const std::string& path) override {
@@ -53,6 +91,11 @@ class Win32FileSystem : public FileSystem {
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return std::nullopt;
     std::string bytes;
+    // At its size from the start: growing by doubling would hold up to twice
+    // a large selection while it is read.
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0)
+      bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char buffer[65536];
     DWORD got = 0;
     while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
@@ -61,22 +104,17 @@ class Win32FileSystem : public FileSystem {
   }
 
   bool WriteReplace(const std::string& path, const std::string& bytes) override {
+    std::unique_ptr<FileWriter> file = BeginReplace(path);
+    return file && file->Write(bytes) && file->Commit();
+  }
+
+  std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override {
     const std::wstring target = Wide(path);
-    const std::wstring temp = target + L".kaveta-tmp";
-    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok()) return false;
-    DWORD done = 0;
-    const bool written =
-        WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
-        done == bytes.size() && FlushFileBuffers(file.get());
-    file.Close();
-    if (!written || !MoveFileExW(temp.c_str(), target.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      DeleteFileW(temp.c_str());
-      return false;
-    }
-    return true;
+    std::wstring temp = target + L".kaveta-tmp";
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    return std::make_unique<Win32Writer>(file, std::move(temp), target);
   }
 
   // A directory search may match a short 8.3 name; only the long name counts.
