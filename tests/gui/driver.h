@@ -149,6 +149,14 @@ std::vector<std::wstring> ComboItems(HWND combo);
 void PickComboEntry(HWND combo, const std::wstring& entry);
 void Command(HWND main, int commandId);  // a menu command as WM_COMMAND
 
+// The window's menu as its own process sees it.
+struct MenuItemState {
+  bool enabled;
+  bool checked;
+};
+MenuItemState MenuItem(HWND main, int commandId);
+MenuItemState MenuBarItem(HWND main, int position);  // ﾌｧｲﾙ 0, 編集 1, 設定 2
+
 // Real input, delivered to whatever window is under the point or has focus.
 void BringToFront(HWND topLevel);
 void Click(HWND control);

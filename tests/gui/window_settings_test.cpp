@@ -27,6 +27,7 @@ TEST(SettingsPanel, UntickedVerticalRulesLeaveThemOutOfTheTable) {
 
   Command(main, id::optSakuhyou);
   WaitUntil([&] { return Visible(at(id::Frame1)); }, 5000, "the settings panel");
+  EXPECT_FALSE(MenuBarItem(main, 1).enabled) << "編集 while the panel is open";
   const HWND vertical = at(id::ckKeisen(1));
   EXPECT_EQ(Text(vertical), L"縦罫線種色,レイヤ");
   ASSERT_TRUE(Checked(vertical));
@@ -39,6 +40,7 @@ TEST(SettingsPanel, UntickedVerticalRulesLeaveThemOutOfTheTable) {
     EXPECT_TRUE(Enabled(at(id::Combo1(list)))) << "Combo1(" << list << ")";
   Click(at(id::cmdOptionOK));
   WaitUntil([&] { return !Visible(at(id::Frame1)); }, 5000, "the settings panel to close");
+  EXPECT_TRUE(MenuBarItem(main, 1).enabled) << "編集 after the panel closed";
 
   Click(at(id::Command2));
   WaitUntil([&] { return !kaveta.Running() || HasMessageBox(kaveta.Id()); }, 15000,

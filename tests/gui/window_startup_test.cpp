@@ -21,6 +21,8 @@ struct StartupLook {
   const wchar_t* leftCaptions;
   const wchar_t* topRight;
   const wchar_t* bottomRight;
+  bool openTable, saveTable;  // 表を開く, 表を保存 enabled
+  int checkedAlignment;       // the checked item of 編集, 0 for none
 };
 
 void PrintTo(const StartupLook& look, std::ostream* os) {
@@ -33,23 +35,26 @@ constexpr const wchar_t* kDragHint = L"↑ここをドラッグしてくださ�
 constexpr const wchar_t* kClickHint = L"↑ここをクリックしてください";
 
 // The registry of the e2e data has Reverse=1: the reversed drawing order.
+// The alignment comes from each case's Kaveta.INI (intYose); the plain
+// layer-naming mode stops its load before applying it.
 const StartupLook kLooks[] = {
     {"table_design", L"M6", L"KAVETA 1.90【表作成モード】", L"追加", true, true, kClickHint, true,
-     true, false, kBlank16, L"", L""},
+     true, false, kBlank16, L"", L"", true, true, id::mnuMleft},
     {"area_new", L"C2", L"KAVETA 1.90【新規表-面積測定モード】", L"並替", true, true, kDragHint,
-     true, true, false, kBlank16, L"", L""},
+     true, true, false, kBlank16, L"", L"", false, true, id::mnuMleft},
     {"area_previous", L"/C1", L"KAVETA 1.90【前回表使用-面積測定モード】", L"並替", true, true,
-     kDragHint, true, true, false, kBlank16, L"", L""},
+     kDragHint, true, true, false, kBlank16, L"", L"", false, true, id::mnuMright},
     {"colour_change", L"M3", L"KAVETA 1.90【色変更モード】", L"並替", true, false,
-     L"　　　↑右側をクリック", true, false, false, L"→→→→→→→→→→→→→→→→", L"", L""},
+     L"　　　↑右側をクリック", true, false, false, L"→→→→→→→→→→→→→→→→", L"", L"", false, false,
+     id::mnuMleft},
     {"layer_sort", L"M4", L"KAVETA 1.90【レイヤ振分けモード】", L"並替", true, false, kDragHint,
-     true, false, false, kHex16, L"", L""},
+     true, false, false, kHex16, L"", L"", false, false, id::mnuMleft},
     {"overlap_order", L"M5", L"KAVETA 1.90【重なり変更モード-逆順描画】", L"並替", true, false,
-     kDragHint, true, false, false, L"↑              ↓", L"上", L"下"},
+     kDragHint, true, false, false, L"↑              ↓", L"上", L"下", false, false, id::mnuMleft},
     {"layer_naming", L"", L"【レイヤ名設定モード】", L"追加", false, true, kClickHint, false, true,
-     true, kHex16, L"", L""},
+     true, kHex16, L"", L"", false, false, 0},
     {"layer_naming_ext", L"M7", L"【レイヤ名設定モード】外変", L"追加", true, true, kClickHint,
-     false, true, true, kHex16, L"", L""},
+     false, true, true, kHex16, L"", L"", false, false, id::mnuMcenter},
 };
 
 class StartupLookTest : public ::testing::TestWithParam<StartupLook> {};
@@ -65,10 +70,14 @@ TEST_P(StartupLookTest, ShowsTheModesCaptionsAndStates) {
   EXPECT_EQ(Text(main), look.caption);
   EXPECT_EQ(Text(at(id::btnChenge)), look.rowModeButton);
   EXPECT_EQ(Visible(at(id::btnChenge)), look.rowModeShown);
-  EXPECT_EQ(Enabled(at(id::btnChenge)), look.rowModeEnabled);
+  if (look.rowModeShown) {
+    EXPECT_EQ(Enabled(at(id::btnChenge)), look.rowModeEnabled);
+  }
   EXPECT_EQ(Text(at(id::Label7)), look.hint);
   EXPECT_EQ(Visible(at(id::Command3)), look.copyShown);
-  EXPECT_EQ(Enabled(at(id::Command3)), look.copyEnabled);
+  if (look.copyShown) {
+    EXPECT_EQ(Enabled(at(id::Command3)), look.copyEnabled);
+  }
   EXPECT_TRUE(Visible(at(id::Command2)));
   EXPECT_EQ(Text(at(id::Command2)), L"OK");
 
@@ -86,6 +95,14 @@ TEST_P(StartupLookTest, ShowsTheModesCaptionsAndStates) {
   }
   EXPECT_EQ(Text(at(id::Lblpic(17))), look.topRight);
   EXPECT_EQ(Text(at(id::Lblpic(32))), look.bottomRight);
+
+  EXPECT_EQ(MenuItem(main, id::mnuOpenhyou).enabled, look.openTable);
+  EXPECT_EQ(MenuItem(main, id::mnuSaveHyou).enabled, look.saveTable);
+  EXPECT_TRUE(MenuItem(main, id::kavetaend).enabled);
+  for (int item : {id::mnuMleft, id::mnuMcenter, id::mnuMright})
+    EXPECT_EQ(MenuItem(main, item).checked, item == look.checkedAlignment) << "menu item " << item;
+  for (int position = 0; position < 3; ++position)
+    EXPECT_EQ(MenuBarItem(main, position).enabled, !look.layerNaming) << "menu " << position;
 
   // Hidden in every mode at start: the settings panel, the two floating
   // editors and the controls that are never shown.

@@ -1,0 +1,63 @@
+// Menu states of kaveta.exe's window, read inside its process through
+// menu_probe.dll (Wine answers GetMenuState only in the menu's own process).
+#include <map>
+
+#include "driver.h"
+
+namespace kaveta::gui {
+
+namespace {
+
+constexpr LRESULT kAnswered = 0x10000000;
+constexpr LRESULT kNoSuchItem = 0x20000000;
+constexpr WPARAM kByPosition = 0x10000;
+
+HOOKPROC ProbeHook(HMODULE* module) {
+  static HMODULE probe = [] {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path dll = fs::path(self).parent_path() / "menu_probe.dll";
+    const HMODULE loaded = LoadLibraryW(dll.c_str());
+    if (loaded == nullptr) throw DriverError("cannot load " + dll.string());
+    return loaded;
+  }();
+  *module = probe;
+  return reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void*>(GetProcAddress(probe, "MenuProbeHook")));
+}
+
+LRESULT Probe(HWND main, WPARAM item) {
+  static std::map<DWORD, HHOOK> hooked;  // one hook per window thread
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+  if (hooked.find(thread) == hooked.end()) {
+    HMODULE module = nullptr;
+    const HOOKPROC hook = ProbeHook(&module);
+    const HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, thread);
+    if (installed == nullptr) throw DriverError("cannot hook the window thread of kaveta.exe");
+    hooked[thread] = installed;
+  }
+  static const UINT message = RegisterWindowMessageW(L"KavetaMenuProbe");
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(main, message, item, 0, SMTO_ABORTIFHUNG, 5000, &result))
+    throw DriverError("the main window did not answer the menu probe within 5000 ms");
+  const auto answer = static_cast<LRESULT>(result);
+  if (answer == kNoSuchItem)
+    throw DriverError("the menu has no item " + std::to_string(item & 0xFFFF) +
+                      ((item & kByPosition) ? " (by position)" : " (by command)"));
+  if ((answer & kAnswered) == 0) throw DriverError("menu_probe.dll did not answer in kaveta.exe");
+  return answer & 0xFFFF;
+}
+
+}  // namespace
+
+MenuItemState MenuItem(HWND main, int commandId) {
+  const auto state = static_cast<UINT>(Probe(main, static_cast<WPARAM>(commandId)));
+  return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
+}
+
+MenuItemState MenuBarItem(HWND main, int position) {
+  const auto state = static_cast<UINT>(Probe(main, static_cast<WPARAM>(position) | kByPosition));
+  return {(state & (MF_GRAYED | MF_DISABLED)) == 0, false};
+}
+
+}  // namespace kaveta::gui

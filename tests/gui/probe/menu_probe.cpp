@@ -1,0 +1,29 @@
+// menu_probe.dll: Wine keeps a window's menu in its own process, so another
+// process cannot read it with GetMenuState. The driver hooks this DLL into
+// kaveta.exe's window thread; the hook answers one registered message with
+// the real menu state of the window it is sent to.
+#include <windows.h>
+
+namespace {
+
+// The reply carries a marker, so a window without the hook (DefWindowProc
+// answers 0) cannot pass for "enabled and unchecked".
+constexpr LRESULT kAnswered = 0x10000000;
+constexpr LRESULT kNoSuchItem = 0x20000000;
+constexpr WPARAM kByPosition = 0x10000;
+
+}  // namespace
+
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    MenuProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+  static const UINT probe = RegisterWindowMessageW(L"KavetaMenuProbe");
+  const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == probe && InSendMessage()) {
+    const bool byPosition = (call->wParam & kByPosition) != 0;
+    const UINT item = static_cast<UINT>(call->wParam & 0xFFFF);
+    const UINT state =
+        GetMenuState(GetMenu(call->hwnd), item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
+    ReplyMessage(state == static_cast<UINT>(-1) ? kNoSuchItem : kAnswered | (state & 0xFFFF));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
