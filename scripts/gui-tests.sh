@@ -36,6 +36,12 @@ if [ -n "$standin" ]; then
   export KAVETA_STANDIN_HOST
 fi
 
+# The user package, unpacked where a user would put it, for the package flows.
+"$root/scripts/package.sh" "$build" >/dev/null
+unzip -q "$root/dist/kaveta-1.90-win64.zip" -d "$prefix/package"
+KAVETA_PACKAGE_DIR=$(winepath -w "$prefix/package/KAVETA")
+export KAVETA_PACKAGE_DIR
+
 status=0
 wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 "$@" || status=$?
 if [ "$status" -ne 0 ]; then
