@@ -27,6 +27,10 @@ fs::path ProgramExe();  // KAVETA_GUI_EXE
 fs::path SourceDir();   // KAVETA_SOURCE_DIR
 fs::path E2eData();     // tests/e2e/data of the source tree
 
+// How long a step of the window may take. Generous: Wine on a shared,
+// loaded machine can stall a window for seconds.
+constexpr int kUiWaitMs = 10000;
+
 // Polls `done` until it holds or `ms` have passed; throws with `what` then.
 void WaitUntil(const std::function<bool()>& done, int ms, const std::string& what);
 

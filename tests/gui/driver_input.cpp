@@ -9,12 +9,11 @@ namespace kaveta::gui {
 
 namespace {
 
-constexpr UINT kSendTimeoutMs = 5000;
+constexpr UINT kSendTimeoutMs = kUiWaitMs;
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                           &result))
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result))
     throw DriverError("window " + Utf8(ClassName(window)) + " (ID " +
                       std::to_string(GetDlgCtrlID(window)) + ") did not answer message " +
                       std::to_string(message) + " within " + std::to_string(kSendTimeoutMs) +
@@ -157,7 +156,7 @@ void Command(HWND main, int commandId) {
 
 void BringToFront(HWND topLevel) {
   SetForegroundWindow(topLevel);
-  WaitUntil([&] { return GetForegroundWindow() == topLevel; }, 3000,
+  WaitUntil([&] { return GetForegroundWindow() == topLevel; }, kUiWaitMs,
             "the window " + Utf8(ClassName(topLevel)) +
                 " to come to the front (in front: " + Utf8(ClassName(GetForegroundWindow())) + ")");
 }
@@ -240,7 +239,7 @@ void Answer(HWND dialog, int buttonId) {
     throw DriverError("the dialog has no button with ID " + std::to_string(buttonId));
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                reinterpret_cast<LPARAM>(button));
-  WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000,
+  WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, kUiWaitMs,
             "the dialog to close after button " + std::to_string(buttonId));
 }
 

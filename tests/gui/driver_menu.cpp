@@ -38,8 +38,8 @@ LRESULT Probe(HWND main, WPARAM item) {
   }
   static const UINT message = RegisterWindowMessageW(L"KavetaMenuProbe");
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(main, message, item, 0, SMTO_ABORTIFHUNG, 5000, &result))
-    throw DriverError("the main window did not answer the menu probe within 5000 ms");
+  if (!SendMessageTimeoutW(main, message, item, 0, SMTO_NORMAL, kUiWaitMs, &result))
+    throw DriverError("the main window did not answer the menu probe in time");
   const auto answer = static_cast<LRESULT>(result);
   if (answer == kNoSuchItem)
     throw DriverError("the menu has no item " + std::to_string(item & 0xFFFF) +

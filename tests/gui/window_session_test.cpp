@@ -38,12 +38,12 @@ bool Covers(HWND editor, HWND cell) {
 // The floating editor sits over `cell` with the keyboard focus in its text.
 void WaitForEditorOver(HWND main, HWND editor, HWND cell, const std::string& what) {
   const HWND field = Control(editor, id::kComboEdit);
-  WaitUntil([&] { return Covers(editor, cell) && FocusOf(main) == field; }, 5000,
+  WaitUntil([&] { return Covers(editor, cell) && FocusOf(main) == field; }, kUiWaitMs,
             "the " + what + " over its cell with the keyboard focus in its text field");
 }
 
 void WaitForText(HWND control, const std::wstring& text, const std::string& what) {
-  WaitUntil([&] { return Text(control) == text; }, 5000, what + " to read " + Utf8(text));
+  WaitUntil([&] { return Text(control) == text; }, kUiWaitMs, what + " to read " + Utf8(text));
 }
 
 TEST(WindowSession, AreaTableFromTypedNamesAndUnitAndPickedDigits) {
@@ -66,7 +66,7 @@ TEST(WindowSession, AreaTableFromTypedNamesAndUnitAndPickedDigits) {
 
   Click(at(id::Label5(2)));
   WaitForEditorOver(main, units, at(id::Label5(2)), "unit editor");
-  WaitUntil([&] { return !Visible(names); }, 5000, "the name editor to hide");
+  WaitUntil([&] { return !Visible(names); }, kUiWaitMs, "the name editor to hide");
   // The editor holds the row's whole unit text; replace it.
   EXPECT_EQ(Text(units), L"m^2,1");
   PressKey(VK_END);
@@ -74,15 +74,15 @@ TEST(WindowSession, AreaTableFromTypedNamesAndUnitAndPickedDigits) {
   TypeText(L"坪,3.3058");
   WaitForText(at(id::Label5(2)), L"坪", "Label5(2)");
   Click(at(id::Text_sum(16)));
-  WaitUntil([&] { return !Visible(units); }, 5000, "the unit editor to hide");
+  WaitUntil([&] { return !Visible(units); }, kUiWaitMs, "the unit editor to hide");
 
   Command(main, id::optSakuhyou);
-  WaitUntil([&] { return Visible(at(id::Frame1)); }, 5000, "the settings panel");
+  WaitUntil([&] { return Visible(at(id::Frame1)); }, kUiWaitMs, "the settings panel");
   PickComboEntry(at(id::Comboketa), L"1");
   WaitForText(at(id::Text_sum(1)), L"26.5", "Text_sum(1)");
   EXPECT_EQ(Text(at(id::Text_sum(2))), L"44.8");
   Click(at(id::cmdOptionOK));
-  WaitUntil([&] { return !Visible(at(id::Frame1)); }, 5000, "the settings panel to close");
+  WaitUntil([&] { return !Visible(at(id::Frame1)); }, kUiWaitMs, "the settings panel to close");
 
   Click(at(id::Command2));
   EndAfterHandOff(kaveta);
@@ -102,7 +102,7 @@ TEST(WindowSession, DraggedSwatchReordersTheGroups) {
 
   Drag(Control(main, id::Lblpic(3)), Control(main, id::Lblpic(1)));
   // A drop turns the digits box off for the rest of the run.
-  WaitUntil([&] { return !Enabled(digits); }, 5000, "the drop (Comboketa disabled)");
+  WaitUntil([&] { return !Enabled(digits); }, kUiWaitMs, "the drop (Comboketa disabled)");
   // Captions label places, not groups: they stay where they were.
   EXPECT_EQ(Text(Control(main, id::Lblpic(1))), L"↑");
 
@@ -118,9 +118,9 @@ TEST(WindowSession, RightSwatchRecolouredThroughTheColourDialog) {
   const HWND main = kaveta.MainWindow();
 
   Click(Control(main, id::Lblpic(18)));
-  const HWND dialog = WaitForColourDialog(kaveta.Id(), 5000);
+  const HWND dialog = WaitForColourDialog(kaveta.Id(), kUiWaitMs);
   ChooseColour(dialog, 0, 128, 255);
-  WaitUntil([&] { return !IsWindow(dialog); }, 5000, "the colour dialog to close");
+  WaitUntil([&] { return !IsWindow(dialog); }, kUiWaitMs, "the colour dialog to close");
 
   Click(Control(main, id::Command2));
   EXPECT_EQ(kaveta.WaitForExit(10000), 0u);

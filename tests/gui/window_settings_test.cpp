@@ -26,20 +26,20 @@ TEST(SettingsPanel, UntickedVerticalRulesLeaveThemOutOfTheTable) {
   auto at = [&](int controlId) { return Control(main, controlId); };
 
   Command(main, id::optSakuhyou);
-  WaitUntil([&] { return Visible(at(id::Frame1)); }, 5000, "the settings panel");
+  WaitUntil([&] { return Visible(at(id::Frame1)); }, kUiWaitMs, "the settings panel");
   EXPECT_FALSE(MenuBarItem(main, 1).enabled) << "編集 while the panel is open";
   const HWND vertical = at(id::ckKeisen(1));
   EXPECT_EQ(Text(vertical), L"縦罫線種色,レイヤ");
   ASSERT_TRUE(Checked(vertical));
   Click(vertical);
-  WaitUntil([&] { return !Checked(vertical); }, 5000, "ckKeisen(1) to be unticked");
+  WaitUntil([&] { return !Checked(vertical); }, kUiWaitMs, "ckKeisen(1) to be unticked");
   // Only the vertical group's three lists go off.
   for (int list : {10, 2, 6})
     EXPECT_FALSE(Enabled(at(id::Combo1(list)))) << "Combo1(" << list << ")";
   for (int list : {9, 1, 5, 11, 7, 8})
     EXPECT_TRUE(Enabled(at(id::Combo1(list)))) << "Combo1(" << list << ")";
   Click(at(id::cmdOptionOK));
-  WaitUntil([&] { return !Visible(at(id::Frame1)); }, 5000, "the settings panel to close");
+  WaitUntil([&] { return !Visible(at(id::Frame1)); }, kUiWaitMs, "the settings panel to close");
   EXPECT_TRUE(MenuBarItem(main, 1).enabled) << "編集 after the panel closed";
 
   Click(at(id::Command2));
@@ -81,9 +81,9 @@ TEST_P(ExitWithoutWriting, EndsAndLeavesEveryFileAsItWas) {
   const HWND main = kaveta.MainWindow();
   // An edit first, so that there is something that could be saved.
   Click(Control(main, id::txtname(1)));
-  WaitUntil([&] { return Visible(Control(main, id::Combo2)); }, 5000, "the name editor");
+  WaitUntil([&] { return Visible(Control(main, id::Combo2)); }, kUiWaitMs, "the name editor");
   TypeText(L"x");
-  WaitUntil([&] { return Text(Control(main, id::txtname(1))) == L"x"; }, 5000, "txtname(1)");
+  WaitUntil([&] { return Text(Control(main, id::txtname(1))) == L"x"; }, kUiWaitMs, "txtname(1)");
 
   switch (c.way) {
     case Way::ExitMenu: Command(main, id::kavetaend); break;
