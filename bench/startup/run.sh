@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark: the time from process start to kaveta.exe's main window
 # shown, under Wine on a virtual display with a warm prefix (one uncounted
-# run first), median of several runs; and the size of kaveta.exe.
+# run first), median of several runs, in turn with an empty window of the
+# same class for Wine's own floor; and the size of kaveta.exe.
 # Usage: bench/startup/run.sh <win-build-dir> [runs]
 set -euo pipefail
 build=$(cd "${1:?usage: bench/startup/run.sh <win-build-dir> [runs]}" && pwd)
@@ -35,4 +36,5 @@ while IFS='=' read -r name value; do
 done < "$data/registry.ini"
 
 echo "kaveta.exe: $(stat -c %s "$build/kaveta.exe") bytes"
-wine "$build/bench/startup_time.exe" "$(winepath -w "$folder/kaveta.exe")" C2 "$runs"
+wine "$build/bench/startup_time.exe" "$runs" C2 "$(winepath -w "$folder/kaveta.exe")" \
+  "$(winepath -w "$build/bench/empty_window.exe")"

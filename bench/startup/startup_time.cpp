@@ -1,7 +1,8 @@
-// startup_time.exe <kaveta.exe> <mode> <runs>: starts the program `runs`
-// times after one uncounted warm-up run and prints, per run, the
-// milliseconds from CreateProcess to its main window being visible, then the
-// median. Each run is ended as soon as its window shows.
+// startup_time.exe <runs> <mode> <kaveta.exe> [<reference.exe>]: starts the
+// program `runs` times after one uncounted warm-up run and prints, per run,
+// the milliseconds from CreateProcess to its main window being visible, then
+// the median. Each run is ended as soon as its window shows. The reference
+// is an empty window of the same class: Wine's own floor on this machine.
 #include <windows.h>
 
 #include <algorithm>
@@ -21,8 +22,8 @@ BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM param) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   wchar_t name[32] = {};
-  if (owner != search->processId || !IsWindowVisible(window) ||
-      !GetClassNameW(window, name, 32) || std::wstring(name) != L"KavetaMainWindow")
+  if (owner != search->processId || !IsWindowVisible(window) || !GetClassNameW(window, name, 32) ||
+      std::wstring(name) != L"KavetaMainWindow")
     return TRUE;
   search->found = true;
   return FALSE;
@@ -66,33 +67,42 @@ double TimeOneStart(const std::wstring& commandLine) {
   return elapsed;
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
 }  // namespace
 
+// The reference program, when given, is timed in turn with kaveta.exe (A B A
+// B ...), so both meet the same load of a shared machine.
 int wmain(int argc, wchar_t** argv) {
   if (argc < 4) {
-    std::fputs("usage: startup_time.exe <kaveta.exe> <mode> <runs>\n", stderr);
+    std::fputs("usage: startup_time.exe <runs> <mode> <kaveta.exe> [<reference.exe>]\n", stderr);
     return 2;
   }
-  const std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\" " + argv[2];
-  const int runs = std::max(1, _wtoi(argv[3]));
-  if (TimeOneStart(commandLine) < 0) {
-    std::fputs("the main window did not show within 20 s\n", stderr);
-    return 1;
-  }
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double ms = TimeOneStart(commandLine);
-    if (ms < 0) {
-      std::fprintf(stderr, "run %d: the main window did not show within 20 s\n", i + 1);
-      return 1;
+  const int runs = std::max(1, _wtoi(argv[1]));
+  std::vector<std::wstring> programs;
+  for (int i = 3; i < argc && i < 5; ++i)
+    programs.push_back(L"\"" + std::wstring(argv[i]) + L"\" " + argv[2]);
+  std::vector<std::vector<double>> times(programs.size());
+  for (int run = 0; run <= runs; ++run) {
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+      const double ms = TimeOneStart(programs[p]);
+      if (ms < 0) {
+        std::fprintf(stderr, "%ls: the main window did not show within 20 s\n", argv[3 + p]);
+        return 1;
+      }
+      if (run == 0) continue;  // the warm-up run
+      std::printf("run %d %s: %.1f ms\n", run, p == 0 ? "kaveta" : "reference", ms);
+      times[p].push_back(ms);
     }
-    std::printf("run %d: %.1f ms\n", i + 1, ms);
-    times.push_back(ms);
   }
-  std::sort(times.begin(), times.end());
-  const std::size_t n = times.size();
-  const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-  std::printf("median of %zu runs: %.1f ms (min %.1f, max %.1f)\n", n, median, times.front(),
-              times.back());
+  for (std::size_t p = 0; p < programs.size(); ++p) {
+    const auto [low, high] = std::minmax_element(times[p].begin(), times[p].end());
+    std::printf("%s: median of %d runs %.1f ms (min %.1f, max %.1f)\n",
+                p == 0 ? "kaveta.exe" : "reference", runs, Median(times[p]), *low, *high);
+  }
   return 0;
 }
