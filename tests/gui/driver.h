@@ -147,6 +147,9 @@ bool Visible(HWND window);
 bool Enabled(HWND window);
 bool Checked(HWND button);
 RECT ScreenRect(HWND window);
+// The colour on screen a quarter of the way into the control (clear of a
+// centred caption and of the border), as 0x00BBGGRR.
+COLORREF ScreenColour(HWND control);
 HWND FocusOf(HWND topLevel);  // the window holding the keyboard focus
 std::vector<std::wstring> ComboItems(HWND combo);
 // Picks the entry as a user's pick: CB_SETCURSEL, then CBN_SELCHANGE.

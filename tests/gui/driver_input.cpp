@@ -120,6 +120,15 @@ RECT ScreenRect(HWND window) {
   return r;
 }
 
+COLORREF ScreenColour(HWND control) {
+  const RECT r = ScreenRect(control);
+  const HDC screen = GetDC(nullptr);
+  const COLORREF colour =
+      GetPixel(screen, r.left + (r.right - r.left) / 4, r.top + (r.bottom - r.top) / 4);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 HWND FocusOf(HWND topLevel) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

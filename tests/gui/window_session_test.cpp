@@ -103,6 +103,10 @@ TEST(WindowSession, DraggedSwatchReordersTheGroups) {
   Drag(Control(main, id::Lblpic(3)), Control(main, id::Lblpic(1)));
   // A drop turns the digits box off for the rest of the run.
   WaitUntil([&] { return !Enabled(digits); }, kUiWaitMs, "the drop (Comboketa disabled)");
+  // Row 1 now shows row 3's black group, row 3 the white one.
+  WaitUntil([&] { return ScreenColour(Control(main, id::Lblpic(1))) == 0x000000; }, kUiWaitMs,
+            "Lblpic(1) painted black");
+  EXPECT_EQ(ScreenColour(Control(main, id::Lblpic(3))), 0xFFFFFFu);
   // Captions label places, not groups: they stay where they were.
   EXPECT_EQ(Text(Control(main, id::Lblpic(1))), L"↑");
 
@@ -121,6 +125,10 @@ TEST(WindowSession, RightSwatchRecolouredThroughTheColourDialog) {
   const HWND dialog = WaitForColourDialog(kaveta.Id(), kUiWaitMs);
   ChooseColour(dialog, 0, 128, 255);
   WaitUntil([&] { return !IsWindow(dialog); }, kUiWaitMs, "the colour dialog to close");
+  WaitUntil([&] { return ScreenColour(Control(main, id::Lblpic(18))) == 0xFF8000; }, kUiWaitMs,
+            "Lblpic(18) painted in the chosen colour");
+  // The left swatch keeps the colour found in the drawing.
+  EXPECT_EQ(ScreenColour(Control(main, id::Lblpic(2))), 0x80FFFFu);
 
   Click(Control(main, id::Command2));
   EXPECT_EQ(kaveta.WaitForExit(10000), 0u);
