@@ -147,5 +147,47 @@ TEST(Clipboard, AnotherHolderIsWaitedForBrieflyThenTheCopyIsGivenUp) {
   }
 }
 
+// コピー && OK in the window, with no host running: the table is on the
+// clipboard and the output written by the time the hand-off says the host
+// is missing. The texts are those of the area_new case (two colours, no
+// names yet, title from the selection), checked by hand.
+TEST(CopyAndOkWindow, CardAndListLayoutsAreOnTheClipboardBeforeTheHandOff) {
+  struct Case {
+    int option;  // Option1(0) card, Option1(1) list
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {0, L"1階床面積\r\n\t26.50\tm^2\r\n\t44.81\tm^2\r\n"},
+      {1, L"項目名\t\t\r\n単　位\tm^2\tm^2\r\n1階床面積\t26.50\t44.81\r\n"},
+  };
+  const std::string expected = ReadBytes(SourceDir() / "tests/e2e/expected/area_new/ZTEMP.TXT");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.option);
+    ProgramFolder folder;
+    PrepareCase(folder, "area_new");
+    PutOther(L"earlier", RegisterClipboardFormatW(L"KavetaTestOther"));
+    Program kaveta(folder, L"C2");
+    const HWND main = kaveta.MainWindow();
+    auto at = [&](int controlId) { return Control(main, controlId); };
+    Command(main, id::optSakuhyou);
+    WaitUntil([&] { return Visible(at(id::Frame1)); }, 5000, "the settings panel");
+    Click(at(id::Option1(c.option)));
+    WaitUntil([&] { return Checked(at(id::Option1(c.option))); }, 5000, "the table style");
+    Click(at(id::cmdOptionOK));
+    WaitUntil([&] { return !Visible(at(id::Frame1)); }, 5000, "the settings panel to close");
+
+    Click(at(id::Command3));
+    const HWND box = WaitForMessageBox(kaveta.Id(), 10000);
+    EXPECT_EQ(MessageBoxText(box), L"jwwを起動してください");
+    const Contents copied = ReadBack();
+    EXPECT_EQ(copied.unicode, c.text);
+    EXPECT_TRUE(copied.narrow == Utf8ToCp932(Utf8(c.text))) << Cp932ToUtf8(copied.narrow);
+    const std::string written = ReadBytes(folder.HostFolder() / "ZTEMP.TXT");
+    EXPECT_TRUE(written == expected) << FirstDifference(expected, written);
+    Answer(box, IDOK);
+    EXPECT_EQ(kaveta.WaitForExit(10000), 0u);
+  }
+}
+
 }  // namespace
 }  // namespace kaveta::gui
