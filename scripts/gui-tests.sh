@@ -47,4 +47,18 @@ wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 "$@" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "FAILED: gui_test.exe (exit status $status)"
 fi
+
+# Again at 150 % (144 DPI): the window's size, placement and the real input
+# at scaled positions. Wine reads the DPI when its server starts.
+if [ $# -eq 0 ]; then
+  echo "-- at 144 DPI"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+  wineserver -k
+  wineserver -w
+  wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 \
+    --gtest_filter='StartupLook.*:WindowSession.*:Columns/FloatingEditor.*' || {
+    echo "FAILED: gui_test.exe at 144 DPI"
+    status=1
+  }
+fi
 exit "$status"

@@ -20,6 +20,9 @@ fs::path EnvPath(const char* name) {
 
 const wchar_t kHostKey[] = L"Software\\Jw_cad\\jw_win";
 
+// The driver works in real screen pixels at any DPI the screen is set to.
+const bool kDpiAware = SetProcessDPIAware() != FALSE;
+
 struct FoundWindow {
   DWORD processId;
   HWND window;

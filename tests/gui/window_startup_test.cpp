@@ -138,8 +138,17 @@ TEST(StartupLook, LayerNamingWindowIsAboutThreeFifthsAsWide) {
   }
 }
 
-// The whole window lies on the screen, which is 1366 x 768 here.
-TEST(StartupLook, WindowFitsOnTheScreen) {
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// The whole window lies on the screen (1366 x 768 here, run at 96 and at 144
+// DPI by the script) and keeps its size in inches: 5900 twips are 4.1 inches,
+// of which the frame may take a little.
+TEST(StartupLook, WindowIsSizedForTheDpiAndFitsOnTheScreen) {
   ProgramFolder folder;
   PrepareCase(folder, "area_new");
   Program kaveta(folder, L"C2");
@@ -148,6 +157,9 @@ TEST(StartupLook, WindowFitsOnTheScreen) {
   EXPECT_GE(r.top, 0);
   EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_LE(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+  const double inches = static_cast<double>(r.right - r.left) / ScreenDpi();
+  EXPECT_GT(inches, 3.4) << (r.right - r.left) << " px at " << ScreenDpi() << " DPI";
+  EXPECT_LT(inches, 4.3) << (r.right - r.left) << " px at " << ScreenDpi() << " DPI";
 }
 
 }  // namespace
