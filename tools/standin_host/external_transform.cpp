@@ -97,8 +97,9 @@ void ApplyResult(const std::string& bytes) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
     const std::wstring line = FromCodePage(lines[i], 932);
+    // "h#" lines are messages the host shows, not figures.
     if (line.rfind(L"h#", 0) == 0)
-      Log(L"message " + line.substr(2));
+      Log(L"message " + line.substr(line.size() > 2 && line[2] == L' ' ? 3 : 2));
     else
       Log(L"draw " + line);
   }
