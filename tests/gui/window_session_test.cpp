@@ -93,14 +93,18 @@ TEST(WindowSession, AreaTableFromTypedNamesAndUnitAndPickedDigits) {
   EXPECT_NE(catalogue.find("koumoku_1=居間\r\n"), std::string::npos) << catalogue;
 }
 
-TEST(WindowSession, DraggedSwatchReordersTheGroups) {
+// Row 3's left swatch dropped on either swatch of row 1 swaps the two rows.
+class DragOnto : public ::testing::TestWithParam<int> {};
+
+TEST_P(DragOnto, SwapsTheRowsAndTheirGroupsInTheOutput) {
+  const int target = GetParam();
   ProgramFolder folder;
   PrepareCase(folder, "overlap_order");
   Program kaveta(folder, L"M5");
   const HWND main = kaveta.MainWindow();
   const HWND digits = Control(main, id::Comboketa);
 
-  Drag(Control(main, id::Lblpic(3)), Control(main, id::Lblpic(1)));
+  Drag(Control(main, id::Lblpic(3)), Control(main, id::Lblpic(target)));
   // A drop turns the digits box off for the rest of the run.
   WaitUntil([&] { return !Enabled(digits); }, kUiWaitMs, "the drop (Comboketa disabled)");
   // Row 1 now shows row 3's black group, row 3 the white one.
@@ -114,6 +118,11 @@ TEST(WindowSession, DraggedSwatchReordersTheGroups) {
   EXPECT_EQ(kaveta.WaitForExit(10000), 0u);
   ExpectSameFile(Expected("overlap_drag/JWC_TEMP.TXT"), folder.Path() / "JWC_TEMP.TXT");
 }
+
+INSTANTIATE_TEST_SUITE_P(WindowSession, DragOnto, ::testing::Values(1, 17),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return "Lblpic" + std::to_string(info.param);
+                         });
 
 TEST(WindowSession, RightSwatchRecolouredThroughTheColourDialog) {
   ProgramFolder folder;
