@@ -190,6 +190,20 @@ TEST_F(HandOff, RetryAfterRetryStillEndsWithCancel) {
   EXPECT_EQ(host.EventsStarting(kSent).size(), 3u) << "one command 32895 per hand-off";
 }
 
+TEST_F(HandOff, HostThatDoesNotAnswerGetsTheFailureMessageInTime) {
+  HostFlags flags;
+  flags.busyMs = 6000;
+  StandinHost host(folder_.Path(), flags);
+  const Outcome o = Run({IDCANCEL});
+  ASSERT_EQ(o.boxes.size(), 1u);
+  EXPECT_EQ(WithoutCr(o.boxes[0].text), kFailure);
+  EXPECT_LE(o.boxes[0].shownAt - o.start, 3500u);
+  host.WaitForEvent("busy until now", 8000);
+  Sleep(300);
+  EXPECT_EQ(host.EventsStarting(kSent), std::vector<std::string>{"command 32895"})
+      << "something was sent after Cancel";
+}
+
 TEST_F(HandOff, AnotherWindowInFrontSendsNothing) {
   HostFlags flags;
   flags.cover = true;

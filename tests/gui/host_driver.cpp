@@ -68,6 +68,7 @@ StandinHost::StandinHost(const fs::path& coordinateFolder, const HostFlags& flag
   if (flags.replaceDialogMs >= 0)
     line += L" --replace-dialog " + std::to_wstring(flags.replaceDialogMs);
   if (flags.cover) line += L" --cover";
+  if (flags.busyMs > 0) line += L" --busy " + std::to_wstring(flags.busyMs);
   if (!flags.batchFile.empty())
     line += L" --external \"" + flags.batchFile.wstring() + L"\" --selection \"" +
             flags.selection.wstring() + L"\"";

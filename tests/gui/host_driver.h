@@ -24,6 +24,7 @@ struct HostFlags {
   int toolbarAfterMs = -1;   // toolbar made this long after command 32895
   int replaceDialogMs = -1;  // first metre press replaces the dialog
   bool cover = false;        // another window takes the front
+  int busyMs = 0;            // answers nothing this long on command 32895
   fs::path batchFile;        // external transformation
   fs::path selection;
 };

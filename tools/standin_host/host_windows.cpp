@@ -151,6 +151,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
       if (LOWORD(wParam) == 32895) {
         Log(L"command 32895");
+        if (g.options.busyMs > 0) {
+          Sleep(static_cast<DWORD>(g.options.busyMs));
+          Log(L"busy until now");
+        }
         if (!g.toolbar && !g.toolbarScheduled && g.options.toolbarAfterMs >= 0 &&
             !g.options.noToolbar) {
           g.toolbarScheduled = true;

@@ -23,6 +23,8 @@ struct HostOptions {
   // Another window of the host takes the front whenever the main window
   // is activated.
   bool cover = false;
+  // The host is busy this long on command 32895 (answers no message).
+  int busyMs = 0;
 };
 
 // Makes the windows; the main window, or nothing on failure.

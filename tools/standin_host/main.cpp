@@ -2,6 +2,7 @@
 //
 //   standin-host.exe --log <folder> --zfile <folder> [--title <text>]
 //     [--no-toolbar] [--toolbar-after <ms>] [--replace-dialog <ms>] [--cover]
+//     [--busy <ms>]
 //     [--external <batch file> --selection <file>] [--exit-after <ms>]
 //
 // --zfile is the coordinate-file folder; like the host it is also stored in
@@ -53,6 +54,8 @@ bool Parse(int argc, wchar_t** argv, Options& o) {
       o.external.batchFile = argv[++i];
     } else if (a == L"--selection") {
       o.external.selectionFile = argv[++i];
+    } else if (a == L"--busy") {
+      o.host.busyMs = Number(argv[++i]);
     } else if (a == L"--exit-after") {
       o.exitAfterMs = Number(argv[++i]);
     } else {
