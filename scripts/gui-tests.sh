@@ -29,8 +29,8 @@ done
 KAVETA_GUI_EXE=$(winepath -w "$build/kaveta.exe")
 KAVETA_SOURCE_DIR=$(winepath -w "$root")
 export KAVETA_GUI_EXE KAVETA_SOURCE_DIR
-# The stand-in host window, where the tools are built.
-standin=$(find "$build/tools" -name 'standin-host.exe' -print -quit 2>/dev/null || true)
+# The stand-in host window, wherever tools/ puts it in the build.
+standin=$(find "$build" -maxdepth 3 -name 'standin-host.exe' -print -quit 2>/dev/null || true)
 if [ -n "$standin" ]; then
   KAVETA_STANDIN_HOST=$(winepath -w "$standin")
   export KAVETA_STANDIN_HOST
