@@ -182,7 +182,7 @@ bool Win32HostHandOff::Wait(Run& run, DWORD ms) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
-    if (!run.ended && timer_ && GetTickCount() - armedAt_ >= kTimerOverdue) OnTimer();
+    if (!run.ended && armed_ && GetTickCount() - armedAt_ >= kTimerOverdue) OnTimer();
     if (run.ended) return false;
     const DWORD spent = GetTickCount() - start;
     if (spent >= ms) return true;
@@ -205,14 +205,17 @@ void Win32HostHandOff::WaitForTimer(Run& run) {
 
 void Win32HostHandOff::ArmTimer() {
   g_timerTarget = this;
-  // On a window, the same id restarts the interval.
+  // On a window, the same id restarts the interval. Should the timer not
+  // be had, the overdue check in Wait still bounds every wait.
   timer_ = SetTimer(owner_, owner_ ? 1 : timer_, kTimerInterval, TimerProc);
+  armed_ = true;
   armedAt_ = GetTickCount();
 }
 
 void Win32HostHandOff::DisarmTimer() {
   if (timer_) KillTimer(owner_, timer_);
   timer_ = 0;
+  armed_ = false;
 }
 
 void CALLBACK Win32HostHandOff::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
@@ -220,7 +223,7 @@ void CALLBACK Win32HostHandOff::TimerProc(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void Win32HostHandOff::OnTimer() {
-  if (!timer_) return;
+  if (!armed_) return;
   DisarmTimer();
   // Whatever the answer, the interrupted hand-off does not go on: after
   // Cancel nothing more is sent, and after Retry the new hand-off has done

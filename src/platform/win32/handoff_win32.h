@@ -41,6 +41,7 @@ class Win32HostHandOff : public HostHandOff {
   HWND owner_ = nullptr;
   Run* current_ = nullptr;  // the innermost hand-off in progress
   UINT_PTR timer_ = 0;
+  bool armed_ = false;
   DWORD armedAt_ = 0;
 };
 
