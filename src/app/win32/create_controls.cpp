@@ -41,9 +41,8 @@ ClassAndStyle StyleFor(const ViewControl& v) {
   }
   // Labels: SS_NOTIFY so that clicks reach the window; texts the user typed
   // show as typed, "&" included.
-  DWORD style = base | SS_NOTIFY | SS_NOPREFIX;
-  if (c.alignment != Alignment::Centre && (c.border || v.role == Role::Swatch))
-    style |= SS_CENTERIMAGE;  // one line, centred vertically in its cell
+  DWORD style = base | SS_NOTIFY | SS_NOPREFIX | LabelAlignmentStyle(c.alignment);
+  if (c.border || v.role == Role::Swatch) style |= SS_CENTERIMAGE;  // centred in its cell
   DWORD ex = 0;
   if (c.border) style |= WS_BORDER;
   if (v.role == Role::Swatch) ex |= WS_EX_STATICEDGE;
@@ -52,16 +51,32 @@ ClassAndStyle StyleFor(const ViewControl& v) {
 
 }  // namespace
 
+DWORD LabelAlignmentStyle(Alignment a) {
+  switch (a) {
+    case Alignment::Right: return SS_RIGHT;
+    case Alignment::Centre: return SS_CENTER;
+    case Alignment::Left: break;
+  }
+  return SS_LEFT;
+}
+
+// Each control is made as the model has it after the load (text, place,
+// state, font), so the first sync finds nothing left to do.
 void MainWindow::CreateControls() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
   for (ViewControl& v : controls_) {
     const ClassAndStyle cs = StyleFor(v);
-    HWND parent = ParentOf(v);
-    v.hwnd = CreateWindowExW(cs.exStyle, cs.className, L"", cs.style, 0, 0, 10, 10, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(v.id)), instance_,
-                             nullptr);
+    const Control& m = *v.model;
+    const DWORD state = (m.visible ? WS_VISIBLE : 0) | (m.enabled ? 0 : WS_DISABLED);
+    const RECT r = PlaceFor(v);
+    v.hwnd = CreateWindowExW(cs.exStyle, cs.className, Utf8ToWide(m.text).c_str(),
+                             cs.style | state, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                             ParentOf(v), reinterpret_cast<HMENU>(static_cast<INT_PTR>(v.id)),
+                             instance_, nullptr);
+    SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(m)), FALSE);
+    InitialState(v);
     if (v.id == kFrame1Id) panel_ = v.hwnd;
     if (v.model->kind == ControlKind::Frame) SubclassPanel(*this, v.hwnd);
     if (v.role == Role::Swatch) SubclassSwatch(*this, v.hwnd);

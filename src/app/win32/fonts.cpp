@@ -3,20 +3,19 @@
 namespace kaveta::view {
 namespace {
 
-int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-bool FaceExists(const std::wstring& face) {
-  LOGFONTW query{};
-  query.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(query.lfFaceName, face.c_str(), LF_FACESIZE);
-  bool found = false;
+// Asking GDI which face it really chose is much cheaper than enumerating
+// the system's fonts.
+bool FaceChosen(const LOGFONTW& lf) {
+  HFONT font = CreateFontIndirectW(&lf);
+  if (!font) return false;
   HDC screen = GetDC(nullptr);
-  EnumFontFamiliesExW(screen, &query, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
+  HGDIOBJ old = SelectObject(screen, font);
+  wchar_t chosen[LF_FACESIZE] = {};
+  GetTextFaceW(screen, LF_FACESIZE, chosen);
+  SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
-  return found;
+  DeleteObject(font);
+  return lstrcmpiW(chosen, lf.lfFaceName) == 0;
 }
 
 // Fixed-pitch faces are the ones without "Ｐ" (proportional) in the name.
@@ -28,14 +27,13 @@ bool IsFixedPitchFace(const std::wstring& face) {
 
 void SetFaceWithFallback(LOGFONTW& lf, const std::wstring& face) {
   const bool fixed = IsFixedPitchFace(face);
-  lf.lfPitchAndFamily = static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN)
-                                                : (VARIABLE_PITCH | FF_SWISS));
-  std::wstring chosen = face;
-  if (!FaceExists(chosen)) {
-    chosen = fixed ? L"MS Gothic" : L"MS UI Gothic";
-    if (!FaceExists(chosen)) chosen.clear();
-  }
-  lstrcpynW(lf.lfFaceName, chosen.c_str(), LF_FACESIZE);
+  lf.lfPitchAndFamily =
+      static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS));
+  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  if (FaceChosen(lf)) return;
+  lstrcpynW(lf.lfFaceName, fixed ? L"MS Gothic" : L"MS UI Gothic", LF_FACESIZE);
+  if (FaceChosen(lf)) return;
+  lf.lfFaceName[0] = L'\0';  // the character set and pitch pick a Japanese face
 }
 
 }  // namespace kaveta::view

@@ -55,13 +55,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   host.SetOwner(window.hwnd());
   clipboard.SetOwner(window.hwnd());
 
-  // The load runs with the window built but not yet shown; its messages
-  // come up in front of the host all the same.
+  // The load runs before the controls exist: they are then made as the
+  // load left the model. Its messages come up over the window once it is
+  // shown, except when the load ends the program.
+  dialogs.HoldMessages();
   if (kaveta::RunLoadSequence(k) == kaveta::LoadOutcome::ProcessEnded) {
+    dialogs.ShowHeldMessages();
     DestroyWindow(window.hwnd());
     return 1;
   }
-  window.Sync();
+  window.Build();
   window.Show();
+  dialogs.ShowHeldMessages();
+  if (window.closed()) return 0;
   return MessageLoop(window.hwnd());
 }

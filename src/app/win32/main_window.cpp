@@ -61,10 +61,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-void MainWindow::OnCreate() {
-  CreateMenuBar();
-  CreateControls();
-}
+void MainWindow::OnCreate() { CreateMenuBar(); }
 
 void MainWindow::CreateMenuBar() { SetMenu(hwnd_, BuildMenuBar(k_.ui)); }
 

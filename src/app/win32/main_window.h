@@ -19,6 +19,9 @@ namespace kaveta::view {
 
 inline constexpr wchar_t kWindowClass[] = L"KavetaMainWindow";
 
+// SS_LEFT, SS_CENTER or SS_RIGHT.
+DWORD LabelAlignmentStyle(Alignment a);
+
 // Fonts at the window's DPI, made once per DPI.
 class FontSet {
  public:
@@ -45,8 +48,11 @@ class MainWindow {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window hidden, with all its controls.
+  // Creates the window hidden, with its menu bar.
   bool Create(HINSTANCE instance);
+  // Makes every control from the model as the load left it, at the DPI of
+  // the monitor the window will open on.
+  void Build();
   HWND hwnd() const { return hwnd_; }
   // Sizes and places the window for the mode, then shows it in front.
   void Show();
@@ -77,6 +83,10 @@ class MainWindow {
   void SyncControl(ViewControl& v, bool force);
   void SyncMenus();
   void PlaceControl(ViewControl& v);
+  RECT PlaceFor(const ViewControl& v) const;
+  void InitialState(ViewControl& v);
+  HFONT FontFor(const Control& m);
+  void MoveToHostMonitor();
   void ApplyFonts();
   void SizeWindow(bool keepPosition);
   ViewControl* FindById(int id);

@@ -44,15 +44,22 @@ void MainWindow::SizeWindow(bool keepPosition) {
   SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::Show() {
+void MainWindow::MoveToHostMonitor() {
   // Open on the monitor of the window in front (the host that started us).
   HWND front = GetForegroundWindow();
   const RECT work = WorkAreaNear(front ? front : hwnd_);
   SetWindowPos(hwnd_, nullptr, work.left, work.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   dpi_ = WindowDpi(hwnd_);
-  ApplyFonts();
-  for (ViewControl& v : controls_) PlaceControl(v);
+}
+
+void MainWindow::Build() {
+  MoveToHostMonitor();
+  CreateControls();
+  Sync();
+}
+
+void MainWindow::Show() {
   SizeWindow(false);
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);

@@ -26,15 +26,6 @@ void SetListItems(HWND combo, const std::vector<std::string>& items) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
 }
 
-DWORD StaticAlignment(Alignment a) {
-  switch (a) {
-    case Alignment::Right: return SS_RIGHT;
-    case Alignment::Centre: return SS_CENTER;
-    case Alignment::Left: break;
-  }
-  return SS_LEFT;
-}
-
 }  // namespace
 
 int MainWindow::Px(int twips) const {
@@ -70,7 +61,7 @@ void MainWindow::SyncControl(ViewControl& v, bool force) {
   if (m.kind == ControlKind::Label && (force || m.alignment != was.alignment)) {
     const LONG_PTR style = GetWindowLongPtrW(v.hwnd, GWL_STYLE);
     SetWindowLongPtrW(v.hwnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) |
-                                             static_cast<LONG_PTR>(StaticAlignment(m.alignment)));
+                                             static_cast<LONG_PTR>(LabelAlignmentStyle(m.alignment)));
     InvalidateRect(v.hwnd, nullptr, TRUE);
   }
   if (!force && (m.backColour != was.backColour || m.foreColour != was.foreColour))
@@ -90,25 +81,44 @@ void MainWindow::SyncControl(ViewControl& v, bool force) {
   v.everShown = true;
 }
 
-void MainWindow::PlaceControl(ViewControl& v) {
+RECT MainWindow::PlaceFor(const ViewControl& v) const {
   const Control& m = *v.model;
   // Edges are scaled, not sizes, so that cells that meet in twips meet on
   // the screen at any DPI.
-  const int x = Px(m.left), y = Px(m.top);
-  const int width = Px(m.left + m.width) - x;
-  int height = Px(m.top + m.height) - y;
-  if (m.kind == ControlKind::ComboBox) height += Px(kDropDownTwips);
+  RECT r{Px(m.left), Px(m.top), Px(m.left + m.width), Px(m.top + m.height)};
+  if (m.kind == ControlKind::ComboBox) r.bottom += Px(kDropDownTwips);
+  return r;
+}
+
+void MainWindow::PlaceControl(ViewControl& v) {
+  const RECT r = PlaceFor(v);
   // The floating editors lie above the cell they edit.
   const bool editor = v.role == Role::NameEditor || v.role == Role::UnitEditor;
-  SetWindowPos(v.hwnd, editor ? HWND_TOP : nullptr, x, y, width, height,
-               SWP_NOACTIVATE | (editor ? 0 : SWP_NOZORDER));
+  SetWindowPos(v.hwnd, editor ? HWND_TOP : nullptr, r.left, r.top, r.right - r.left,
+               r.bottom - r.top, SWP_NOACTIVATE | (editor ? 0 : SWP_NOZORDER));
+}
+
+// Lists, the combos' texts after them, and checks: what creation cannot set.
+void MainWindow::InitialState(ViewControl& v) {
+  const Control& m = *v.model;
+  if (m.kind == ControlKind::ComboBox) {
+    SetListItems(v.hwnd, m.list);
+    SetWindowTextW(v.hwnd, Utf8ToWide(m.text).c_str());
+  }
+  if ((m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) && m.value == 1)
+    SendMessageW(v.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+  v.shown = m;
+  v.everShown = true;
+}
+
+HFONT MainWindow::FontFor(const Control& m) {
+  return fonts_.Get(m.fontName, m.fontName.empty() ? 9 : m.fontSize, dpi_);
 }
 
 void MainWindow::ApplyFonts() {
   for (ViewControl& v : controls_) {
     const Control& m = *v.model;
-    HFONT font = fonts_.Get(m.fontName, m.fontName.empty() ? 9 : m.fontSize, dpi_);
-    SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(m)), TRUE);
   }
 }
 

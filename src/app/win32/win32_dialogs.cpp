@@ -6,9 +6,20 @@
 namespace kaveta::view {
 
 MsgAnswer WindowDialogs::Message(const std::string& text, MsgIcon icon, MsgButtons buttons) {
+  if (holding_ && buttons == MsgButtons::Ok) {
+    held_.push_back({text, icon});
+    return MsgAnswer::Ok;
+  }
   MessageBoxOptions options;
   options.owner = owner_;
   return ShowMessageWin32(text, icon, buttons, options);
+}
+
+void WindowDialogs::ShowHeldMessages() {
+  holding_ = false;
+  std::vector<Held> held;
+  held.swap(held_);
+  for (const Held& m : held) Message(m.text, m.icon, MsgButtons::Ok);
 }
 
 std::optional<std::string> WindowDialogs::ChooseFile(const FileDialogArgs& args) {
