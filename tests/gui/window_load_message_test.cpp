@@ -1,5 +1,5 @@
-// Messages of the load: they come in front, belong to the window, and leave
-// it open for the user once answered.
+// Messages of the load: they come in front of the window, already shown,
+// belong to it, and leave it open for the user once answered.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -46,7 +46,10 @@ TEST_P(LoadMessageTest, ComesInFrontOfItsWindowWhichStaysOpen) {
   const HWND box = WaitForMessageBox(kaveta.Id(), 15000);
   EXPECT_EQ(MessageBoxText(box), c.text);
   WaitUntil([&] { return GetForegroundWindow() == box; }, kUiWaitMs, "the message in front");
-  EXPECT_EQ(ClassName(GetAncestor(box, GA_ROOTOWNER)), L"KavetaMainWindow");
+  const HWND owner = GetAncestor(box, GA_ROOTOWNER);
+  EXPECT_EQ(ClassName(owner), L"KavetaMainWindow");
+  // The box stands over the window, which is already on screen.
+  EXPECT_TRUE(IsWindowVisible(owner));
   Answer(box, IDOK);
 
   const HWND main = kaveta.MainWindow();
