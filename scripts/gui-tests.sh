@@ -26,6 +26,10 @@ for name in "MS Gothic" "MS PGothic" "MS UI Gothic" "ＭＳ ゴシック" "Ｍ�
     /d "IPAGothic" /f >/dev/null 2>&1 || true
 done
 
+# No window manager runs on Xvfb: Wine draws the frames itself, as on
+# Windows, instead of waiting for a manager that never answers.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+
 KAVETA_GUI_EXE=$(winepath -w "$build/kaveta.exe")
 KAVETA_SOURCE_DIR=$(winepath -w "$root")
 export KAVETA_GUI_EXE KAVETA_SOURCE_DIR
