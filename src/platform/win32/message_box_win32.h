@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/seams.h"
+#include "platform/win32/wide_text.h"
 
 namespace kaveta {
 
@@ -19,9 +20,5 @@ struct MessageBoxOptions {
 // load) is made topmost so that it is not hidden behind the host.
 MsgAnswer ShowMessageWin32(const std::string& text, MsgIcon icon, MsgButtons buttons,
                            const MessageBoxOptions& options = {});
-
-// UTF-8 to UTF-16 and back, for the view's edge.
-std::wstring Utf8ToWide(const std::string& utf8);
-std::string WideToUtf8(const std::wstring& wide);
 
 }  // namespace kaveta

@@ -7,28 +7,10 @@
 
 #include "platform/system.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace kaveta {
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int n =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
-
-std::string Utf8(const std::wstring& w) {
-  if (w.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string s(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                      nullptr);
-  return s;
-}
 
 class Handle {
  public:
@@ -87,7 +69,7 @@ class Win32Writer : public FileWriter {
 class Win32FileSystem : public FileSystem {
  public:
   std::optional<std::string> Read(const std::string& path) override {
-    Handle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    Handle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return std::nullopt;
     std::string bytes;
@@ -109,7 +91,7 @@ class Win32FileSystem : public FileSystem {
   }
 
   std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override {
-    const std::wstring target = Wide(path);
+    const std::wstring target = Utf8ToWide(path);
     std::wstring temp = target + L".kaveta-tmp";
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -120,12 +102,12 @@ class Win32FileSystem : public FileSystem {
   // A directory search may match a short 8.3 name; only the long name counts.
   bool Exists(const std::string& path) override {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
+    HANDLE search = FindFirstFileW(Utf8ToWide(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     const std::size_t slash = path.find_last_of("\\/");
-    const std::wstring want = Wide(slash == std::string::npos ? path : path.substr(slash + 1));
+    const std::wstring want = Utf8ToWide(slash == std::string::npos ? path : path.substr(slash + 1));
     return CompareStringOrdinal(found.cFileName, -1, want.c_str(), -1, TRUE) == CSTR_EQUAL;
   }
 
@@ -134,11 +116,11 @@ class Win32FileSystem : public FileSystem {
     std::wstring folder(n, L'\0');
     const DWORD got = GetCurrentDirectoryW(n, folder.data());
     folder.resize(got < n ? got : 0);
-    return Utf8(folder);
+    return WideToUtf8(folder);
   }
 
   bool Remove(const std::string& path) override {
-    return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    return DeleteFileW(Utf8ToWide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
   }
 };
 
@@ -161,13 +143,13 @@ std::string ExecutableFolder(const char*) {
     buffer.resize(buffer.size() * 2);
   }
   const std::size_t slash = buffer.find_last_of(L"\\/");
-  return Utf8(slash == std::wstring::npos ? buffer : buffer.substr(0, slash));
+  return WideToUtf8(slash == std::wstring::npos ? buffer : buffer.substr(0, slash));
 }
 
 char PathSeparator() { return '\\'; }
 
 bool ChangeCurrentFolder(const std::string& folder) {
-  return SetCurrentDirectoryW(Wide(folder).c_str()) != 0;
+  return SetCurrentDirectoryW(Utf8ToWide(folder).c_str()) != 0;
 }
 
 }  // namespace kaveta
