@@ -6,7 +6,7 @@
 #include "app/win32/main_window.h"
 #include "app/win32/fonts.h"
 #include "app/win32/menus.h"
-#include "platform/win32/message_box_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace kaveta::view {
 namespace {

@@ -3,7 +3,7 @@
 #include "app/win32/main_window.h"
 #include "output/clipboard_text.h"
 #include "output/ok_command.h"
-#include "platform/win32/message_box_win32.h"
+#include "platform/win32/wide_text.h"
 #include "settings/table_files.h"
 #include "ui/colour_rows.h"
 #include "ui/editors.h"

@@ -1,7 +1,7 @@
 #include "app/win32/menus.h"
 
 #include "app/win32/control_table.h"
-#include "platform/win32/message_box_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace kaveta::view {
 namespace {

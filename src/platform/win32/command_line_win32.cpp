@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/message_box_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace kaveta {
 
