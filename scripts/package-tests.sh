@@ -124,17 +124,17 @@ check_list_file() {
     esac
   done <<<"$text"
   # The line after a header is taken as an entry even when it is a header.
-  grep -A1 '^\[' <<<"$text" | grep -v -- '^--$' | paste - - | grep -q $'^\\[.*\t\\[' &&
+  grep -A1 '^\[' <<<"$text" | grep -v -- '^--$' | paste - - | grep $'^\\[.*\t\\[' >/dev/null &&
     fail "kaveta.lst: a header directly follows another header"
   [[ $(tail -n 1 <<<"$text") == "["* ]] && fail "kaveta.lst: ends with a header"
 
   local item unit name multiplier
   for item in 敷地面積 建築面積 延べ面積 駐車場 緑地 舗装; do
-    printf '%s\n' "${items[@]}" | grep -q -x "$item" || fail "kaveta.lst: item $item is missing"
+    printf '%s\n' "${items[@]}" | grep -x "$item" >/dev/null || fail "kaveta.lst: item $item is missing"
   done
-  printf '%s\n' "${items[@]}" | grep -q -x '' && fail "kaveta.lst: an empty item"
+  printf '%s\n' "${items[@]}" | grep -x '' >/dev/null && fail "kaveta.lst: an empty item"
   for unit in "m^2,1" "m^u2,1" "坪,0.3025" "ha,0.0001" "a,0.01"; do
-    printf '%s\n' "${units[@]}" | grep -q -x -F "$unit" || fail "kaveta.lst: unit $unit is missing"
+    printf '%s\n' "${units[@]}" | grep -x -F "$unit" >/dev/null || fail "kaveta.lst: unit $unit is missing"
   done
   for unit in "${units[@]}"; do
     name=${unit%%,*}
