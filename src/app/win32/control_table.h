@@ -40,7 +40,6 @@ struct ViewControl {
   bool inPanel = false;  // a child of the settings panel Frame1
   HWND hwnd = nullptr;
   Control shown;  // what the real control was last brought up to
-  bool everShown = false;
 };
 
 // Menu command IDs (a contract for automation).

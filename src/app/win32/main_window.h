@@ -65,7 +65,6 @@ class MainWindow {
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
-  friend struct Events;
   friend struct SwatchInput;
   friend struct EditorInput;
 
@@ -80,7 +79,7 @@ class MainWindow {
 
   void CreateControls();
   void CreateMenuBar();
-  void SyncControl(ViewControl& v, bool force);
+  void SyncControl(ViewControl& v);
   void SyncMenus();
   void PlaceControl(ViewControl& v);
   RECT PlaceFor(const ViewControl& v) const;
@@ -113,7 +112,6 @@ class MainWindow {
   SwatchPress press_;
   std::string shownCaption_;
   std::vector<MenuItem> shownMenus_;  // as last applied, in menu-table order
-  int focusRequest_ = 0;  // an editor's ID to receive the focus after a sync
 };
 
 }  // namespace kaveta::view

@@ -35,21 +35,22 @@ int MainWindow::Px(int twips) const {
 }
 
 void MainWindow::Sync() {
+  if (controls_.empty() || !controls_.front().hwnd) return;  // not built yet
   syncing_ = true;
   if (shownCaption_ != k_.ui.caption) {
     SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
     shownCaption_ = k_.ui.caption;
   }
   if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
-  for (ViewControl& v : controls_) SyncControl(v, !v.everShown);
+  for (ViewControl& v : controls_) SyncControl(v);
   syncing_ = false;
 }
 
-void MainWindow::SyncControl(ViewControl& v, bool force) {
+void MainWindow::SyncControl(ViewControl& v) {
   const Control& m = *v.model;
   const Control& was = v.shown;
   const bool combo = m.kind == ControlKind::ComboBox;
-  if (combo && (force || m.list != was.list)) SetListItems(v.hwnd, m.list);
+  if (combo && m.list != was.list) SetListItems(v.hwnd, m.list);
   const std::wstring text = Utf8ToWide(m.text);
   if (RealText(v.hwnd) != text) SetWindowTextW(v.hwnd, text.c_str());
 
@@ -58,15 +59,15 @@ void MainWindow::SyncControl(ViewControl& v, bool force) {
     if (static_cast<WPARAM>(SendMessageW(v.hwnd, BM_GETCHECK, 0, 0)) != want)
       SendMessageW(v.hwnd, BM_SETCHECK, want, 0);
   }
-  if (m.kind == ControlKind::Label && (force || m.alignment != was.alignment)) {
+  if (m.kind == ControlKind::Label && m.alignment != was.alignment) {
     const LONG_PTR style = GetWindowLongPtrW(v.hwnd, GWL_STYLE);
     SetWindowLongPtrW(v.hwnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) |
                                              static_cast<LONG_PTR>(LabelAlignmentStyle(m.alignment)));
     InvalidateRect(v.hwnd, nullptr, TRUE);
   }
-  if (!force && (m.backColour != was.backColour || m.foreColour != was.foreColour))
+  if (m.backColour != was.backColour || m.foreColour != was.foreColour)
     InvalidateRect(v.hwnd, nullptr, TRUE);
-  if (force || m.left != was.left || m.top != was.top || m.width != was.width ||
+  if (m.left != was.left || m.top != was.top || m.width != was.width ||
       m.height != was.height)
     PlaceControl(v);
   if ((IsWindowEnabled(v.hwnd) != FALSE) != m.enabled) EnableWindow(v.hwnd, m.enabled);
@@ -78,7 +79,6 @@ void MainWindow::SyncControl(ViewControl& v, bool force) {
       SetWindowPos(v.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   v.shown = m;
-  v.everShown = true;
 }
 
 RECT MainWindow::PlaceFor(const ViewControl& v) const {
@@ -108,7 +108,6 @@ void MainWindow::InitialState(ViewControl& v) {
   if ((m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) && m.value == 1)
     SendMessageW(v.hwnd, BM_SETCHECK, BST_CHECKED, 0);
   v.shown = m;
-  v.everShown = true;
 }
 
 HFONT MainWindow::FontFor(const Control& m) {
