@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "output/draw_items.h"
 #include "settings/format.h"
 #include "text/lines.h"
 
@@ -161,20 +162,20 @@ TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableConte
 }
 
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
-                      std::int64_t solidCount, OutputText& out) {
+                      std::int64_t solidCount, const ItemSink& emit) {
   const int rows = TableRowsInUse(k, content);
   const TableSizes s = MeasureTable(k, in, content, rows);
   const auto& ui = k.ui;
   const double w0 = s.w0, nameW = s.nameColumnWidth, quantityW = s.quantityColumnWidth;
   const double gapW = in.gapWidth, gapH = in.gapHeight, R = s.R;
 
-  out.Item("#");
+  emit(LineItem("#"));
   const std::int64_t labels = std::min<std::int64_t>(
       std::max<std::int64_t>(solidCount, 0), static_cast<std::int64_t>(k.state.solids.size()));
   if (Checked(ui.chkUTIWAKE[1])) {
     for (std::int64_t n = 1; n <= labels; ++n) {
       const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
-      out.LabelAt(f.centreX, f.centreY, "(" + std::to_string(n) + ")");
+      emit(LabelItem(f.centreX, f.centreY, "(" + std::to_string(n) + ")"));
     }
   }
   if (Checked(ui.chkUTIWAKE[0])) {
@@ -182,40 +183,34 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
     const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
     for (std::int64_t n = 1; n <= labels; ++n) {
       const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
-      out.LabelAt(f.centreX, f.centreY - below, FormatQuantity(f.area, decimals));
+      emit(LabelItem(f.centreX, f.centreY - below, FormatQuantity(f.area, decimals)));
     }
   }
 
-  out.Item("bz");
+  emit(LineItem("bz"));
   if (Checked(ui.ckKeisen[0])) {
-    out.Item(ui.Combo1[1].text);
-    out.Item(ui.Combo1[5].text);
-    out.Item(ui.Combo1[9].text);
-    out.Item("r1");
-    out.Displacement(0, -s.H);
-    out.Displacement(s.W, 0);
-    out.Displacement(0, s.H);
-    out.Displacement(-s.W, 0);
-    out.Item("r0");
+    for (const int c : {1, 5, 9}) emit(LineItem(ui.Combo1[c].text));
+    emit(LineItem("r1"));
+    emit(DisplacementItem(0, -s.H));
+    emit(DisplacementItem(s.W, 0));
+    emit(DisplacementItem(0, s.H));
+    emit(DisplacementItem(-s.W, 0));
+    emit(LineItem("r0"));
   }
   if (Checked(ui.ckKeisen[1])) {
-    out.Item(ui.Combo1[2].text);
-    out.Item(ui.Combo1[6].text);
-    out.Item(ui.Combo1[10].text);
+    for (const int c : {2, 6, 10}) emit(LineItem(ui.Combo1[c].text));
     for (const float x : {s.w0, Single(w0 + nameW), Single(w0 + nameW + quantityW)})
-      out.Segment(x, 0, x, -s.H);
+      emit(SegmentItem(x, 0, x, -s.H));
   }
   if (Checked(ui.ckKeisen[2])) {
-    out.Item(ui.Combo1[7].text);
-    out.Item(ui.Combo1[8].text);
-    out.Item(ui.Combo1[11].text);
+    for (const int c : {7, 8, 11}) emit(LineItem(ui.Combo1[c].text));
     for (int h = 1; h < rows; ++h) {
       const float y = Single(-h * R);
-      out.Segment(0, y, s.W, y);
+      emit(SegmentItem(0, y, s.W, y));
     }
   }
-  out.Item(ui.Combo1[3].text);
-  out.Title(content.title);
+  emit(LineItem(ui.Combo1[3].text));
+  emit(TitleItem(content.title));
 
   int h = 0;
   for (int i = 1; i <= kRows; ++i) {
@@ -223,25 +218,40 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
     ++h;
     const std::size_t r = static_cast<std::size_t>(i);
     const float y = Single(-h * R + gapH);
-    out.Item(ui.Combo1[4].text);
+    emit(LineItem(ui.Combo1[4].text));
     const std::string name = padToWidth(content.names[r], s.longestName, k.itemAlignment, " ");
-    if (!IsBlankOnly(name)) out.TextAt(Single(w0 + gapW), y, name);
+    if (!IsBlankOnly(name)) emit(TextItem(Single(w0 + gapW), y, name));
     const long blanks = s.longestQuantity - static_cast<long>(CharCount(ui.Text_sum[r].text));
-    out.TextAt(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + ui.Text_sum[r].text);
-    out.TextAt(Single(w0 + nameW + gapW + quantityW), y, ui.Label5[r].text);
+    emit(TextItem(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + ui.Text_sum[r].text));
+    emit(TextItem(Single(w0 + nameW + gapW + quantityW), y, ui.Label5[r].text));
 
     if (ui.Lblpic[r].backColour == k.state.backgroundColour) continue;
-    const float y1 = y;
-    const float y2 = Single((1 - h) * R - gapH);
-    const std::string mid = Num(w0 / 2);
-    const std::string right = Num(Single(w0 - gapW));
-    out.Item(in.swatchLayer);
-    out.Colour(ui.Lblpic[r + kRows].backColour);
-    out.Solid({mid, Num(y1), mid, Num(y2), right, Num(y2), right, Num(y1)});
-    out.Colour(ui.Lblpic[r].backColour);
-    const std::string left = Num(in.gapWidth);
-    out.Solid({left, Num(y1), left, Num(y2), mid, Num(y2), mid, Num(y1)});
+    const double y1 = y;
+    const double y2 = Single((1 - h) * R - gapH);
+    // The middle is the single width halved in double; the other corners are single.
+    const double mid = w0 / 2;
+    const double right = Single(w0 - gapW);
+    emit(LineItem(in.swatchLayer));
+    emit(ColourItem(ui.Lblpic[r + kRows].backColour));
+    emit(SolidItem({mid, y1, mid, y2, right, y2, right, y1}, 0b00000101));
+    emit(ColourItem(ui.Lblpic[r].backColour));
+    const double left = in.gapWidth;
+    emit(SolidItem({left, y1, left, y2, mid, y2, mid, y1}, 0b01010000));
   }
+}
+
+void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                      std::int64_t solidCount, OutputText& out) {
+  ComposeAreaTable(k, in, content, solidCount,
+                   [&out](const DrawItem& item) { out.Item(ItemLine(item)); });
+}
+
+DrawList AreaTableItems(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                        std::int64_t solidCount) {
+  DrawList items;
+  ComposeAreaTable(k, in, content, solidCount,
+                   [&items](const DrawItem& item) { items.push_back(item); });
+  return items;
 }
 
 }  // namespace kaveta

@@ -1,13 +1,15 @@
 // The area table: a ruled grid with a swatch, name, quantity and unit per
 // row in use, under the title, optionally with a label at every measured
-// solid figure. Composed into an OutputText; nothing here touches a file.
+// solid figure. Composed as drawing items; nothing here touches a file.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "output/draw_items.h"
 #include "output/output_writer.h"
 #include "ui/kaveta.h"
 
@@ -52,9 +54,17 @@ struct TableSizes {
 TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
                         int rows);
 
-// Writes "#", the labels of the first `solidCount` solid figures when asked
-// for, "bz", the ruled lines, the title and the rows.
+// Gives "#", the labels of the first `solidCount` solid figures when asked
+// for, "bz", the ruled lines, the title and the rows, one item at a time in
+// output order; a large selection's labels are never held all at once.
+using ItemSink = std::function<void(const DrawItem&)>;
+void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                      std::int64_t solidCount, const ItemSink& emit);
+// The same, written as host lines.
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
                       std::int64_t solidCount, OutputText& out);
+// The same, as one list.
+DrawList AreaTableItems(const Kaveta& k, const TableInputs& in, const TableContent& content,
+                        std::int64_t solidCount);
 
 }  // namespace kaveta

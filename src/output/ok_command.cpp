@@ -136,4 +136,22 @@ OkOutcome RunOkCommand(Kaveta& k) {
   return OkOutcome::Written;
 }
 
+bool TablePreviewItems(const Kaveta& k, DrawList& items, std::string& problem) {
+  items.clear();
+  problem.clear();
+  const bool external = k.runMode == RunMode::LayerNamingExternal;
+  if (!IsTableMode(k.runMode) && !external) return false;
+  TableInputs in;
+  if (!ReadTableInputs(k, in, problem)) return false;
+  TableContent content = TableContentFromWindow(k);
+  if (external) {
+    OutputText scratch;  // the layer lines are not part of the table
+    const LayerNamingChanges renamed = LayerNamingExternal(k, scratch);
+    content.names = renamed.captions;
+    content.title = renamed.title;
+  }
+  items = AreaTableItems(k, in, content, 0);
+  return true;
+}
+
 }  // namespace kaveta

@@ -1,0 +1,169 @@
+#include "output/draw_items.h"
+
+#include <cstdlib>
+
+#include "settings/format.h"
+#include "text/lines.h"
+
+namespace kaveta {
+namespace {
+
+constexpr std::string_view kTitlePrefix = "ch 1 1 2 0\"";
+
+std::string NumberText(const DrawItem& item, int i) {
+  const double v = item.v[static_cast<std::size_t>(i)];
+  return (item.doubleMask >> i) & 1 ? Num(v) : Num(static_cast<float>(v));
+}
+
+DrawItem Numbers(ItemKind kind, std::initializer_list<double> values, std::uint8_t doubleMask) {
+  DrawItem item;
+  item.kind = kind;
+  std::size_t i = 0;
+  for (const double v : values) item.v[i++] = v;
+  item.doubleMask = doubleMask;
+  return item;
+}
+
+// Whole-line number fields separated by single blanks; false when any is not a number.
+bool NumberFields(std::string_view text, std::vector<double>& out) {
+  out.clear();
+  for (std::size_t start = 0; start <= text.size();) {
+    const std::size_t blank = std::min(text.find(' ', start), text.size());
+    double v = 0;
+    if (!ParseDouble(text.substr(start, blank - start), v)) return false;
+    out.push_back(v);
+    start = blank + 1;
+  }
+  return true;
+}
+
+DrawItem FromNumbers(ItemKind kind, const std::vector<double>& numbers) {
+  DrawItem item;
+  item.kind = kind;
+  for (std::size_t i = 0; i < numbers.size() && i < item.v.size(); ++i) item.v[i] = numbers[i];
+  return item;
+}
+
+}  // namespace
+
+int DrawItem::NumberCount() const {
+  switch (kind) {
+    case ItemKind::Displacement: return 2;
+    case ItemKind::Segment: return 4;
+    case ItemKind::Solid: return 8;
+    case ItemKind::Text: return 2;
+    default: return 0;
+  }
+}
+
+DrawItem LineItem(std::string_view line) {
+  DrawItem item;
+  item.text = line;
+  return item;
+}
+
+DrawItem ColourItem(std::int32_t colour) {
+  DrawItem item;
+  item.kind = ItemKind::Colour;
+  item.colour = colour;
+  return item;
+}
+
+DrawItem DisplacementItem(float dx, float dy) {
+  return Numbers(ItemKind::Displacement, {dx, dy}, 0);
+}
+
+DrawItem SegmentItem(float x1, float y1, float x2, float y2) {
+  return Numbers(ItemKind::Segment, {x1, y1, x2, y2}, 0);
+}
+
+DrawItem TextItem(float x, float y, std::string_view text) {
+  DrawItem item = Numbers(ItemKind::Text, {x, y}, 0);
+  item.text = text;
+  return item;
+}
+
+DrawItem LabelItem(double x, double y, std::string_view text) {
+  DrawItem item = Numbers(ItemKind::Text, {x, y}, 0b11);
+  item.text = text;
+  return item;
+}
+
+DrawItem TitleItem(std::string_view title) {
+  DrawItem item;
+  item.kind = ItemKind::Title;
+  item.text = title;
+  return item;
+}
+
+DrawItem SolidItem(const std::array<double, 8>& corners, std::uint8_t doubleMask) {
+  DrawItem item;
+  item.kind = ItemKind::Solid;
+  item.v = corners;
+  item.doubleMask = doubleMask;
+  return item;
+}
+
+std::string ItemLine(const DrawItem& item) {
+  switch (item.kind) {
+    case ItemKind::Line: return item.text;
+    case ItemKind::Colour: return "lc10 " + std::to_string(item.colour);
+    case ItemKind::Title: return std::string(kTitlePrefix) + item.text;
+    case ItemKind::Text:
+      return "ch " + NumberText(item, 0) + " " + NumberText(item, 1) + " 1 0 \"" + item.text;
+    case ItemKind::Solid: {
+      std::string line = "sl";
+      for (int i = 0; i < 8; ++i) line += " " + NumberText(item, i);
+      return line;
+    }
+    case ItemKind::Displacement:
+    case ItemKind::Segment: {
+      std::string line;
+      for (int i = 0; i < item.NumberCount(); ++i) line += (i ? " " : "") + NumberText(item, i);
+      return line;
+    }
+  }
+  return item.text;
+}
+
+void WriteItems(const DrawList& items, OutputText& out) {
+  for (const DrawItem& item : items) out.Item(ItemLine(item));
+}
+
+DrawList ParseItems(std::string_view text) {
+  DrawList items;
+  std::vector<double> numbers;
+  for (std::string_view line : SplitLines(text)) {
+    if (line.substr(0, kTitlePrefix.size()) == kTitlePrefix) {
+      items.push_back(TitleItem(line.substr(kTitlePrefix.size())));
+      continue;
+    }
+    if (line.substr(0, 5) == "lc10 " && NumberFields(line.substr(5), numbers) &&
+        numbers.size() == 1) {
+      items.push_back(ColourItem(static_cast<std::int32_t>(numbers[0])));
+      continue;
+    }
+    if (line.substr(0, 3) == "sl " && NumberFields(line.substr(3), numbers) &&
+        numbers.size() == 8) {
+      items.push_back(FromNumbers(ItemKind::Solid, numbers));
+      continue;
+    }
+    const std::size_t quote = line.find(" 1 0 \"");
+    if (line.substr(0, 3) == "ch " && quote != std::string_view::npos &&
+        NumberFields(line.substr(3, quote - 3), numbers) && numbers.size() == 2) {
+      DrawItem item = FromNumbers(ItemKind::Text, numbers);
+      item.text = line.substr(quote + 6);
+      items.push_back(item);
+      continue;
+    }
+    if (NumberFields(line, numbers) && (numbers.size() == 2 || numbers.size() == 4)) {
+      items.push_back(
+          FromNumbers(numbers.size() == 2 ? ItemKind::Displacement : ItemKind::Segment, numbers));
+      continue;
+    }
+    items.push_back(LineItem(line));
+  }
+  return items;
+}
+
+}  // namespace kaveta
