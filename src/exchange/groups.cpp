@@ -6,6 +6,7 @@
 
 #include "exchange/host_number.h"
 #include "settings/format.h"
+#include "settings/rounding.h"
 
 namespace kaveta {
 namespace {
@@ -118,10 +119,7 @@ std::string RoundedQuantityText(Kaveta& k, int group, int digits) {
   const bool valid = group >= 1 && group <= kMaxGroups;
   const std::optional<double> total = valid ? s.groups[group].areaTotal : std::nullopt;
   const double multiplier = valid ? LenientNumber(s.groups[group].multiplier) : 0;
-  // Beyond 15 digits a double has nothing left to round, and 10^d must stay
-  // finite for any count a caller passes.
-  const double scale = std::pow(10.0, std::clamp(digits, -15, 15));
-  s.roundedArea = std::floor(total.value_or(0) * multiplier * scale + 0.5) / scale;
+  s.roundedArea = RoundQuantity(total.value_or(0) * multiplier, digits, RoundingModeOf(k));
   if (!total) return "-";
   return FormatQuantity(s.roundedArea, digits);
 }

@@ -10,6 +10,7 @@
 namespace kaveta {
 namespace {
 
+constexpr std::string_view kTotalCaption = "合計";
 constexpr const char* kText2Caption = "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ";
 
 std::string Repeat(std::string_view piece, long times) {
@@ -59,6 +60,12 @@ float ColumnTextWidth(const TableInputs& in, int length) {
 int DecimalsOf(const Kaveta& k) {
   std::int32_t d = 0;
   return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
+}
+
+// Half up keeps the label's own rounding of the 15-digit form.
+std::string LabelText(double area, int decimals, RoundingMode mode) {
+  if (mode == RoundingMode::HalfUp) return FormatQuantity(area, decimals);
+  return FormatQuantity(RoundQuantity(area, decimals, mode), decimals);
 }
 
 bool Checked(const Control& c) { return c.value == 1; }
@@ -129,6 +136,7 @@ TableContent TableContentFromWindow(const Kaveta& k) {
   for (int i = 1; i <= kRows; ++i)
     c.names[static_cast<std::size_t>(i)] = k.ui.txtname[static_cast<std::size_t>(i)].text;
   c.title = k.ui.txtHyoumei.text;
+  if (TotalsRowWanted(k)) c.total = TotalOfRows(k);
   return c;
 }
 
@@ -150,6 +158,11 @@ TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableConte
     s.longestQuantity =
         std::max(s.longestQuantity, static_cast<int>(CharCount(k.ui.Text_sum[i].text)));
   }
+  if (content.total) {
+    s.longestName = std::max(s.longestName, static_cast<int>(SjisByteLength(kTotalCaption)));
+    s.longestQuantity =
+        std::max(s.longestQuantity, static_cast<int>(CharCount(content.total->text)));
+  }
   s.w0 = Single(static_cast<double>(in.solidWidth) + 2.0 * in.gapWidth);
   s.R = Single(static_cast<double>(in.chh) + 2.0 * in.gapHeight);
   s.nameColumnWidth = ColumnTextWidth(in, s.longestName);
@@ -163,7 +176,7 @@ TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableConte
 
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
                       std::int64_t solidCount, const ItemSink& emit) {
-  const int rows = TableRowsInUse(k, content);
+  const int rows = TableRowsInUse(k, content) + (content.total ? 1 : 0);
   const TableSizes s = MeasureTable(k, in, content, rows);
   const auto& ui = k.ui;
   const double w0 = s.w0, nameW = s.nameColumnWidth, quantityW = s.quantityColumnWidth;
@@ -180,10 +193,11 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
   }
   if (Checked(ui.chkUTIWAKE[0])) {
     const int decimals = DecimalsOf(k);
+    const RoundingMode mode = RoundingModeOf(k);
     const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
     for (std::int64_t n = 1; n <= labels; ++n) {
       const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
-      emit(LabelItem(f.centreX, f.centreY - below, FormatQuantity(f.area, decimals)));
+      emit(LabelItem(f.centreX, f.centreY - below, LabelText(f.area, decimals, mode)));
     }
   }
 
@@ -212,18 +226,25 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
   emit(LineItem(ui.Combo1[3].text));
   emit(TitleItem(content.title));
 
+  // A table row's texts: the layer, then name, quantity and unit.
+  const auto emitTexts = [&](int h, std::string_view nameText, const std::string& quantity,
+                             const std::string& unit) {
+    const float y = Single(-h * R + gapH);
+    emit(LineItem(ui.Combo1[4].text));
+    const std::string name = padToWidth(nameText, s.longestName, k.itemAlignment, " ");
+    if (!IsBlankOnly(name)) emit(TextItem(Single(w0 + gapW), y, name));
+    const long blanks = s.longestQuantity - static_cast<long>(CharCount(quantity));
+    emit(TextItem(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + quantity));
+    emit(TextItem(Single(w0 + nameW + gapW + quantityW), y, unit));
+  };
+
   int h = 0;
   for (int i = 1; i <= kRows; ++i) {
     if (!RowInUse(k, content, i)) continue;
     ++h;
     const std::size_t r = static_cast<std::size_t>(i);
     const float y = Single(-h * R + gapH);
-    emit(LineItem(ui.Combo1[4].text));
-    const std::string name = padToWidth(content.names[r], s.longestName, k.itemAlignment, " ");
-    if (!IsBlankOnly(name)) emit(TextItem(Single(w0 + gapW), y, name));
-    const long blanks = s.longestQuantity - static_cast<long>(CharCount(ui.Text_sum[r].text));
-    emit(TextItem(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + ui.Text_sum[r].text));
-    emit(TextItem(Single(w0 + nameW + gapW + quantityW), y, ui.Label5[r].text));
+    emitTexts(h, content.names[r], ui.Text_sum[r].text, ui.Label5[r].text);
 
     if (ui.Lblpic[r].backColour == k.state.backgroundColour) continue;
     const double y1 = y;
@@ -238,6 +259,7 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
     const double left = in.gapWidth;
     emit(SolidItem({left, y1, left, y2, mid, y2, mid, y1}, 0b01010000));
   }
+  if (content.total) emitTexts(h + 1, kTotalCaption, content.total->text, content.total->unit);
 }
 
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,

@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "output/draw_items.h"
 #include "output/output_writer.h"
 #include "ui/kaveta.h"
+#include "ui/totals.h"
 
 namespace kaveta {
 
@@ -39,6 +41,7 @@ bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem);
 struct TableContent {
   std::array<std::string, kRows + 1> names;  // rows 1..16
   std::string title;
+  std::optional<QuantityTotal> total;  // the totals row under the rows, when wanted
 };
 TableContent TableContentFromWindow(const Kaveta& k);
 
@@ -51,6 +54,7 @@ struct TableSizes {
   float nameColumnWidth = 0, quantityColumnWidth = 0, unitColumnWidth = 0;
   float W = 0, H = 0;
 };
+// `rows` counts the grid's rows: the rows in use and the totals row.
 TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
                         int rows);
 

@@ -1,6 +1,9 @@
 #include "output/clipboard_text.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "ui/totals.h"
 
 namespace kaveta {
 namespace {
@@ -15,21 +18,30 @@ std::string CardText(const Kaveta& k) {
   for (std::size_t i = 1; i <= static_cast<std::size_t>(CopiedRows(k)); ++i)
     out +=
         k.ui.txtname[i].text + "\t" + k.ui.Text_sum[i].text + "\t" + k.ui.Label5[i].text + "\r\n";
+  if (TotalsRowWanted(k)) {
+    const QuantityTotal total = TotalOfRows(k);
+    out += "合計\t" + total.text + "\t" + total.unit + "\r\n";
+  }
   return out;
 }
 
 std::string ListText(const Kaveta& k) {
   const std::size_t rows = static_cast<std::size_t>(CopiedRows(k));
+  const std::optional<QuantityTotal> total =
+      TotalsRowWanted(k) ? std::optional(TotalOfRows(k)) : std::nullopt;
   std::string out;
   if (k.runMode == RunMode::AreaNewTable) {
     out += "項目名";
     for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.txtname[i].text;
+    if (total) out += "\t合計";
     out += "\r\n単　位";
     for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.Label5[i].text;
+    if (total) out += "\t" + total->unit;
     out += "\r\n";
   }
   out += k.ui.txtHyoumei.text;
   for (std::size_t i = 1; i <= rows; ++i) out += "\t" + k.ui.Text_sum[i].text;
+  if (total) out += "\t" + total->text;
   return out + "\r\n";
 }
 

@@ -20,4 +20,9 @@ void ApplyNameCase(Kaveta& k) {
   }
 }
 
+void ApplyRoundingMode(Kaveta& k, int mode) {
+  k.roundingMode = mode >= 0 && mode <= 2 ? mode : 0;
+  k.ui.cboHasuu.text = kRoundingCaptions[k.roundingMode];
+}
+
 }  // namespace kaveta

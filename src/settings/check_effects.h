@@ -15,4 +15,7 @@ void ApplyKeisenEnabled(Kaveta& k, int group);
 // lower case otherwise. Only ASCII letters change.
 void ApplyNameCase(Kaveta& k);
 
+// The rounding mode 0..2 and the list showing it; anything else is half up.
+void ApplyRoundingMode(Kaveta& k, int mode);
+
 }  // namespace kaveta

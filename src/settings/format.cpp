@@ -54,15 +54,6 @@ std::string GeneralText(double v, int digits) {
   return s;
 }
 
-std::string GroupThousands(const std::string& digits) {
-  std::string out;
-  const std::size_t n = digits.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i > 0 && (n - i) % 3 == 0) out += ',';
-    out += digits[i];
-  }
-  return out;
-}
 
 std::string_view TrimBlanks(std::string_view t) {
   while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
@@ -104,6 +95,16 @@ double ToDouble(std::string_view t) {
 }
 
 }  // namespace
+
+std::string GroupThousands(const std::string& digits) {
+  std::string out;
+  const std::size_t n = digits.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
 
 std::string RgbText(std::int32_t colour) {
   const Channels ch = Split(colour);

@@ -23,6 +23,9 @@ std::int32_t ParseColour(std::string_view text);
 // 15-significant-digit decimal form.
 std::string FormatQuantity(double value, int decimals);
 
+// "1,234,567" for "1234567": a comma before every third digit from the right.
+std::string GroupThousands(const std::string& digits);
+
 // "0".."9" give 1..10, "a".."f" give 11..16; anything else 0.
 int HexDigitSlot(std::string_view digit);
 

@@ -81,6 +81,10 @@ void IniBatch::Write(const std::string& section, const std::string& key, const s
   SetUtf8(doc_, section, key, value);
 }
 
+void IniBatch::Delete(const std::string& section, const std::string& key) {
+  doc_.Delete(Utf8ToCp932(section), Utf8ToCp932(key));
+}
+
 bool IniBatch::Commit() { return env_.files && env_.files->WriteReplace(file_, doc_.Bytes()); }
 
 }  // namespace kaveta

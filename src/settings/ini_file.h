@@ -36,6 +36,7 @@ class IniBatch {
   bool FileExisted() const { return existed_; }
   std::string Read(const std::string& section, const std::string& key) const;
   void Write(const std::string& section, const std::string& key, const std::string& value);
+  void Delete(const std::string& section, const std::string& key);
   bool Commit();  // writes the whole file through the file seam
 
  private:

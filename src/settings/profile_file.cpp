@@ -212,6 +212,18 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
   return true;
 }
 
+bool ProfileDocument::Delete(std::string_view section, std::string_view key) {
+  section = TrimSpaces(section);
+  key = TrimSpaces(key);
+  if (key.empty()) return false;
+  const auto range = FindSection(lines_, section);
+  if (!range) return false;
+  const auto at = FindKey(lines_, *range, key);
+  if (!at) return false;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*at));
+  return true;
+}
+
 std::string ProfileDocument::Bytes() const {
   std::string out;
   for (const Line& line : lines_) {

@@ -23,6 +23,10 @@ class ProfileDocument {
   // a new section at the end). False when the value holds CR or LF.
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 
+  // Removes the key's line, as writing a null value does; the section stays
+  // even when it is left empty. False when the key is not there.
+  bool Delete(std::string_view section, std::string_view key);
+
   // The whole file: untouched lines byte for byte, CR LF after edited lines.
   std::string Bytes() const;
   bool Empty() const { return lines_.empty(); }

@@ -23,6 +23,11 @@ enum class Kind {
   Text,   // control text as it is, possibly empty
   Int16,  // program value read through a 16-bit conversion
   Flag,   // "True" / "False"
+  // Options added later: written only when not at their default 0 and
+  // deleted when back at it, so files of default settings keep their bytes;
+  // absent, empty or unknown values read as 0.
+  OptionNumber,  // program value 0..highest
+  OptionCheck,   // check box, "1" when ticked
 };
 
 // Where an entry lives: exactly one member is set, matching the kind.
@@ -38,11 +43,12 @@ struct Entry {
   Kind kind;
   Slot (*slot)(Kaveta&);
   void (*onChange)(Kaveta&) = nullptr;  // what a click on the box would do
+  int highest = 1;                        // OptionNumber
 };
 
 // The one description of the settings file: loading, saving and the order of
 // a new file all come from this table, so the format can only round-trip.
-const std::array<Entry, 24> kEntries = {{
+const std::array<Entry, 27> kEntries = {{
     {"Grid", "Sotowaku", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.ckKeisen[0]}; },
      [](Kaveta& k) { ApplyKeisenEnabled(k, 0); }},
     {"Grid", "Soto_lc", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[1]}; }},
@@ -74,6 +80,12 @@ const std::array<Entry, 24> kEntries = {{
     {"kihon", "mZtext", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.chkM}; }},
     {"kihon", "chkC", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.chkC}; },
      [](Kaveta& k) { ApplyNameCase(k); }},
+    {"kihon", "Hasuu", Kind::OptionNumber, [](Kaveta& k) { return Slot{.number = &k.roundingMode}; },
+     [](Kaveta& k) { ApplyRoundingMode(k, k.roundingMode); }, 2},
+    {"kihon", "Goukei", Kind::OptionCheck,
+     [](Kaveta& k) { return Slot{.control = &k.ui.chkGoukei}; }},
+    {"kihon", "Sansha", Kind::OptionCheck,
+     [](Kaveta& k) { return Slot{.control = &k.ui.chkSansha}; }},
 }};
 
 // "True" / "False" in any case, or a number (0 is false).
@@ -110,6 +122,14 @@ void LoadEntry(Kaveta& k, const Entry& e, const std::string& text) {
       if (StoredWholeNumber(text, -32768, 32767, number)) *slot.number = number;
       return;
     case Kind::Flag: ParseFlag(text, *slot.flag); return;
+    case Kind::OptionNumber:
+    case Kind::OptionCheck: {
+      if (!StoredWholeNumber(text, 0, e.highest, number)) number = 0;
+      int& value = e.kind == Kind::OptionNumber ? *slot.number : slot.control->value;
+      value = number;
+      if (e.onChange) e.onChange(k);
+      return;
+    }
   }
 }
 
@@ -120,8 +140,17 @@ std::string SavedText(Kaveta& k, const Entry& e) {
     case Kind::Check: return std::to_string(slot.control->value);
     case Kind::Int16: return std::to_string(*slot.number);
     case Kind::Flag: return *slot.flag ? "True" : "False";
+    case Kind::OptionNumber: return std::to_string(*slot.number);
+    case Kind::OptionCheck: return std::to_string(slot.control->value);
   }
   return std::string();
+}
+
+bool AtDefault(Kaveta& k, const Entry& e) {
+  const Slot slot = e.slot(k);
+  if (e.kind == Kind::OptionNumber) return *slot.number == 0;
+  if (e.kind == Kind::OptionCheck) return slot.control->value == 0;
+  return false;
 }
 
 }  // namespace
@@ -134,7 +163,12 @@ void loadINI(Kaveta& k, const IniBatch& file) {
 }
 
 void saveINI(Kaveta& k, IniBatch& file) {
-  for (const Entry& e : kEntries) file.Write(e.section, e.key, SavedText(k, e));
+  for (const Entry& e : kEntries) {
+    if (AtDefault(k, e))
+      file.Delete(e.section, e.key);
+    else
+      file.Write(e.section, e.key, SavedText(k, e));
+  }
 }
 
 void loadINI(Kaveta& k, const std::string& iniFileName) {

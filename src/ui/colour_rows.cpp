@@ -159,6 +159,7 @@ void Lblpic_DragDrop(Kaveta& k, int i, int sourceIndex, bool sourceIsLabel) {
   // so re-rounding is switched off for good.
   k.ui.cbTani[0].enabled = false;
   k.ui.Comboketa.enabled = false;
+  k.ui.cboHasuu.enabled = false;
 
   const int target = i < kRows + 1 ? i : i - kRows;
   const int source = sourceIndex;

@@ -7,6 +7,7 @@
 
 #include "exchange/run_state.h"
 #include "platform/seams.h"
+#include "settings/rounding.h"
 #include "startup/run_mode.h"
 #include "ui/window_model.h"
 
@@ -26,6 +27,7 @@ struct Kaveta {
   int tableStyle = 0;              // 0 card, 1 list
   std::int32_t itemAlignment = 0;  // 0 left, 1 right, 2 centre
   bool writeItemCatalogue = false;
+  int roundingMode = 0;  // a RoundingMode: 0 half up, 1 down, 2 up
 
   // Rows the floating editors work on (0 while none).
   int currentNameRow = 0;
@@ -39,5 +41,11 @@ struct Kaveta {
     return env.dialogs->Message(text, icon, buttons);
   }
 };
+
+inline RoundingMode RoundingModeOf(const Kaveta& k) {
+  return k.roundingMode == 1 ? RoundingMode::Down
+         : k.roundingMode == 2 ? RoundingMode::Up
+                               : RoundingMode::HalfUp;
+}
 
 }  // namespace kaveta

@@ -31,7 +31,9 @@ void cmdOptionOK_Click(Kaveta& k) {
 
 void ckKeisen_Click(Kaveta& k, int kIndex) { ApplyKeisenEnabled(k, kIndex); }
 
-void Comboketa_Click(Kaveta& k) {
+namespace {
+
+void ReRoundQuantities(Kaveta& k) {
   // Disabled for good once rows were swapped: the totals no longer match.
   if (!k.ui.Comboketa.enabled) return;
   std::int32_t digits = 0;
@@ -46,6 +48,22 @@ void Comboketa_Click(Kaveta& k) {
     k.ui.Text_sum[r].text = text;
   }
 }
+
+}  // namespace
+
+void Comboketa_Click(Kaveta& k) { ReRoundQuantities(k); }
+
+void cboHasuu_Click(Kaveta& k) {
+  if (!k.ui.cboHasuu.enabled) return;
+  for (int mode = 0; mode < 3; ++mode) {
+    if (k.ui.cboHasuu.text != kRoundingCaptions[mode]) continue;
+    k.roundingMode = mode;
+    ReRoundQuantities(k);
+    return;
+  }
+}
+
+void chkSansha_Click(Kaveta& k) { ReRoundQuantities(k); }
 
 void Option1_Click(Kaveta& k, int i) {
   if (i < 0 || i > 1) return;

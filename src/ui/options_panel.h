@@ -19,6 +19,10 @@ void ckKeisen_Click(Kaveta& k, int kIndex);
 // A pick from the digits list re-rounds every row showing a number.
 void Comboketa_Click(Kaveta& k);
 
+// A pick from the rounding list (cboHasuu's text is the pick) re-rounds the
+// same rows as a digits pick; so does ticking the breakdown.
+void cboHasuu_Click(Kaveta& k);
+void chkSansha_Click(Kaveta& k);
 // Table type of the clipboard copy.
 void Option1_Click(Kaveta& k, int i);
 

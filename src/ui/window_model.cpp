@@ -1,5 +1,7 @@
 #include "ui/window_model.h"
 
+#include "settings/rounding.h"
+
 namespace kaveta {
 namespace {
 
@@ -78,6 +80,11 @@ WindowModel::WindowModel() {
   chkC.visible = false;
   Command3 = Make(ControlKind::Button, "コピー && OK", 2600, below + 390, 1500, 400);
   Command2 = Make(ControlKind::Button, "OK", 4220, below + 390, 1100, 400);
+  // Under the quantity and unit columns it sums.
+  lblGoukei = Make(ControlKind::Label, "", 3120, below, 2200, 300);
+  lblGoukei.border = true;
+  lblGoukei.alignment = Alignment::Right;
+  lblGoukei.visible = false;
 
   // The floating editors wait outside the shown area until a cell is clicked.
   Combo2 = Make(ControlKind::ComboBox, "Combo2", 7000, 0, 2000, 300);
@@ -96,6 +103,9 @@ WindowModel::WindowModel() {
   Label1[3] = Make(ControlKind::Label, "丸め", 200, 800, 1000, 250);
   Comboketa = Make(ControlKind::ComboBox, "3", 2800, 780, 800, 300);
   Comboketa.list = {"4", "3", "2", "1", "0", "-1", "-2", "-3", "-4", "-5", "-6"};
+  // Beside the digits it applies to.
+  cboHasuu = Make(ControlKind::ComboBox, kRoundingCaptions[0], 3700, 780, 1300, 300);
+  cboHasuu.list = {kRoundingCaptions[0], kRoundingCaptions[1], kRoundingCaptions[2]};
   Label1[5] = Make(ControlKind::Label, "文字種,レイヤ", 200, 1200, 2000, 250);
   Combo1[3] = Make(ControlKind::ComboBox, "cn3", 2800, 1180, 800, 300);
   Combo1[4] = Make(ControlKind::ComboBox, "ly9", 3700, 1180, 800, 300);
@@ -124,6 +134,9 @@ WindowModel::WindowModel() {
   chkM = Make(ControlKind::CheckBox, "ｍ単位", 200, 4800, 1500, 300);
   for (Control* hidden : {&chkUTIWAKE[0], &chkUTIWAKE[1], &Label6[1], &chkM})
     hidden->visible = false;
+  // Right of the hidden label options, clear of everything shown.
+  chkGoukei = Make(ControlKind::CheckBox, "合計行を作図", 2800, 3900, 2600, 300);
+  chkSansha = Make(ControlKind::CheckBox, "三斜求積表を作図", 2800, 4250, 2600, 300);
   Frame2 = Make(ControlKind::Frame, "コピー", 200, 5100, 3000, 700);
   Option1[0] = Make(ControlKind::OptionButton, "カード型", 300, 5400, 1300, 300);
   Option1[1] = Make(ControlKind::OptionButton, "一覧表型", 1700, 5400, 1300, 300);

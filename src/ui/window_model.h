@@ -67,6 +67,7 @@ struct WindowModel {
   std::array<Control, 17> Label5;
   // Below the grid.
   Control Label7, chkC, Command3, Command2;
+  Control lblGoukei;  // the totals row's figure, shown while chkGoukei is ticked
   // Floating editors.
   Control Combo2;
   std::array<Control, 1> cbTani;
@@ -78,6 +79,9 @@ struct WindowModel {
   std::array<Control, 3> ckKeisen;
   std::array<Control, 2> chkUTIWAKE;
   std::array<Control, 2> Option1;
+  Control cboHasuu;   // rounding mode, a list of kRoundingCaptions
+  Control chkGoukei;  // totals row
+  Control chkSansha;  // triangle breakdown
   // Menus.
   MenuItem files, mnuOpenhyou, mnuSaveHyou, bar1, kavetaend;
   MenuItem henshu, mnuMleft, mnuMcenter, mnuMright;

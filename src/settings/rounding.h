@@ -1,0 +1,51 @@
+// Rounding of measured figures to the chosen digits, and exact decimal
+// arithmetic on the figures as shown, so that printed sums equal the sums
+// of the printed figures.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kaveta {
+
+// Stored as 0, 1, 2 under "Hasuu"; the list shows them in this order.
+enum class RoundingMode { HalfUp = 0, Down = 1, Up = 2 };  // 四捨五入, 切り捨て, 切り上げ
+inline constexpr const char* kRoundingCaptions[3] = {"四捨五入", "切り捨て", "切り上げ"};
+
+// `value` rounded to `digits` decimals (negative: to tens, hundreds...).
+// HalfUp is floor(x * 10^d + 0.5) / 10^d with its binary quirks; Down and Up
+// first round x * 10^d to 6 decimals, so a figure that is on a boundary in
+// decimal but a hair off it in binary counts as on it, then cut towards or
+// away from zero.
+double RoundQuantity(double value, int digits, RoundingMode mode);
+
+// A decimal number held as its digits: sums and products are exact.
+class Decimal {
+ public:
+  Decimal() = default;
+  // A quantity text as shown: blanks around it, thousands separators, a
+  // sign, a point, an exponent. Empty for anything else.
+  static std::optional<Decimal> Parse(std::string_view text);
+
+  int Decimals() const { return scale_; }
+  bool IsZero() const;
+  Decimal operator+(const Decimal& other) const;
+  Decimal operator*(const Decimal& other) const;
+  Decimal Half() const;  // exact: one decimal more
+  // Rounded to `digits` decimals by the mode; halves go away from zero.
+  Decimal Rounded(int digits, RoundingMode mode) const;
+  // Thousands separators and exactly `decimals` decimals (halves away from
+  // zero when it holds more); never "-0".
+  std::string Text(int decimals) const;
+
+ private:
+  bool negative_ = false;
+  std::string digits_ = "0";  // the magnitude's digits, the last `scale_` after the point
+  int scale_ = 0;
+};
+
+// Decimals the quantity format shows for a digit count: 1 to 4, else none.
+int ShownDecimals(int digits);
+
+}  // namespace kaveta
