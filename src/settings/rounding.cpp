@@ -173,12 +173,7 @@ Decimal Decimal::operator*(const Decimal& other) const {
   return product + Decimal();  // trims the leading zeros, never "-0"
 }
 
-Decimal Decimal::Half() const {
-  Decimal five;
-  five.digits_ = "05";
-  five.scale_ = 1;
-  return *this * five;
-}
+Decimal Decimal::Half() const { return *this * *Parse("0.5"); }
 
 Decimal Decimal::Rounded(int digits, RoundingMode mode) const {
   if (digits >= scale_) return *this;

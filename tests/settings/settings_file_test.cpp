@@ -258,3 +258,50 @@ TEST(SettingsFile, ChangedCheckBoxesActAsClicks) {
 
 }  // namespace
 }  // namespace kaveta
+
+namespace kaveta {
+namespace {
+
+// The options added later keep a file of default settings as it was: written
+// only when set, deleted when back at the default, unknown values read as it.
+TEST(SettingsFile, OptionsAreStoredOnlyAwayFromTheirDefaults) {
+  SettingsWindow w;
+  w.h.files.files[kPath] = Utf8ToCp932(kFullFile);
+  loadINI(w.k, kPath);
+  saveINI(w.k, kPath);
+  EXPECT_EQ(w.h.GetText(kPath), kFullFile);
+
+  w.k.roundingMode = 1;
+  w.k.ui.chkGoukei.value = 1;
+  w.k.ui.chkSansha.value = 1;
+  saveINI(w.k, kPath);
+  EXPECT_EQ(w.h.GetText(kPath), std::string(kFullFile) + "Hasuu=1\r\nGoukei=1\r\nSansha=1\r\n");
+
+  SettingsWindow other;
+  other.h.files.files[kPath] = w.h.files.files[kPath];
+  loadINI(other.k, kPath);
+  EXPECT_EQ(other.k.roundingMode, 1);
+  EXPECT_EQ(other.k.ui.cboHasuu.text, "切り捨て");
+  EXPECT_EQ(other.k.ui.chkGoukei.value, 1);
+  EXPECT_EQ(other.k.ui.chkSansha.value, 1);
+
+  w.k.roundingMode = 0;
+  w.k.ui.chkGoukei.value = 0;
+  saveINI(w.k, kPath);
+  EXPECT_EQ(w.h.GetText(kPath), std::string(kFullFile) + "Sansha=1\r\n");
+
+  for (const char* value : {"", "3", "-1", "x", "1.7"}) {
+    SettingsWindow odd;
+    odd.k.roundingMode = 2;
+    odd.k.ui.chkGoukei.value = 1;
+    odd.h.files.files[kPath] =
+        Utf8ToCp932(std::string("[kihon]\r\nHasuu=") + value + "\r\nGoukei=" + value + "\r\n");
+    loadINI(odd.k, kPath);
+    // Stored numbers round to the nearest whole one, as every entry's do.
+    EXPECT_EQ(odd.k.roundingMode, std::string(value) == "1.7" ? 2 : 0) << value;
+    EXPECT_EQ(odd.k.ui.chkGoukei.value, 0) << value;  // "1.7" is 2, no check value
+  }
+}
+
+}  // namespace
+}  // namespace kaveta

@@ -41,6 +41,7 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   b.Add(w.chkC, 2609, Role::CaseSwitch);
   b.Add(w.Command3, 2610, Role::CopyOk);
   b.Add(w.Command2, 2611, Role::Ok);
+  b.Add(w.lblGoukei, 2624, Role::Passive);
   b.Add(w.Combo2, 2612, Role::NameEditor);
   b.Add(w.cbTani[0], 2613, Role::UnitEditor);
 
@@ -51,6 +52,7 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   b.Add(w.cbTaniD, 2615, Role::Text, 0, panel);
   b.Add(w.Label1[3], 2533, Role::Passive, 3, panel);
   b.Add(w.Comboketa, 2616, Role::DigitsCombo, 0, panel);
+  b.Add(w.cboHasuu, 2621, Role::RoundingCombo, 0, panel);
   b.Add(w.Label1[5], 2535, Role::Passive, 5, panel);
   b.Add(w.Combo1[3], 2403, Role::Text, 3, panel);
   b.Add(w.Combo1[4], 2404, Role::Text, 4, panel);
@@ -65,6 +67,8 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   }
   b.Add(w.chkUTIWAKE[1], 2511, Role::Check, 1, panel);
   b.Add(w.chkUTIWAKE[0], 2510, Role::Check, 0, panel);
+  b.Add(w.chkGoukei, 2622, Role::Check, 0, panel);
+  b.Add(w.chkSansha, 2623, Role::Breakdown, 0, panel);
   b.Add(w.Label6[1], 2541, Role::Passive, 1, panel);
   b.Add(w.chkM, 2620, Role::Check, 0, panel);
   b.Add(w.Frame2, 2618, Role::Passive, 0, panel);

@@ -20,6 +20,8 @@ enum class Role {
   QuantityHead, // txttani: click does nothing
   Text,         // edit boxes and settings combos: text follows the user
   DigitsCombo,  // Comboketa: a list pick re-rounds
+  RoundingCombo,  // cboHasuu: a drop-down list; a pick re-rounds
+  Breakdown,    // chkSansha: a click re-rounds
   NameEditor,   // Combo2
   UnitEditor,   // cbTani(0)
   Keisen,       // ckKeisen(index)

@@ -7,6 +7,7 @@
 #include "app/win32/fonts.h"
 #include "app/win32/menus.h"
 #include "platform/win32/wide_text.h"
+#include "ui/totals.h"
 
 namespace kaveta::view {
 namespace {
@@ -24,6 +25,8 @@ ClassAndStyle StyleFor(const ViewControl& v) {
     case ControlKind::TextBox:
       return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
+      if (v.role == Role::RoundingCombo)  // only its three entries
+        return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
       return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     case ControlKind::CheckBox:
       return {L"BUTTON", base | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE, 0};
@@ -63,6 +66,7 @@ DWORD LabelAlignmentStyle(Alignment a) {
 // Each control is made as the model has it after the load (text, place,
 // state, font), so the first sync finds nothing left to do.
 void MainWindow::CreateControls() {
+  RefreshTotalsRow(k_);  // a stored totals option shows its row from the start
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);

@@ -88,6 +88,18 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         Run([&k] { Comboketa_Click(k); });
       }
       break;
+    case Role::RoundingCombo:
+      if (code == CBN_SELCHANGE) {
+        v.model->text = PickedText(control);
+        Run([&k] { cboHasuu_Click(k); });
+      }
+      break;
+    case Role::Breakdown:
+      if (code == BN_CLICKED) {
+        ReadCheck(v);
+        Run([&k] { chkSansha_Click(k); });
+      }
+      break;
     case Role::NameEditor:
     case Role::UnitEditor: {
       const bool name = v.role == Role::NameEditor;

@@ -6,6 +6,7 @@
 #include "app/win32/main_window.h"
 #include "app/win32/menus.h"
 #include "platform/win32/wide_text.h"
+#include "ui/totals.h"
 
 namespace kaveta::view {
 namespace {
@@ -26,6 +27,17 @@ void SetListItems(HWND combo, const std::vector<std::string>& items) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
 }
 
+// A drop-down list shows the entry picked, not a text of its own.
+void SetShownText(const ViewControl& v, const std::wstring& text) {
+  if (v.role != Role::RoundingCombo) {
+    SetWindowTextW(v.hwnd, text.c_str());
+    return;
+  }
+  const LRESULT at =
+      SendMessageW(v.hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(v.hwnd, CB_SETCURSEL, at == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(at), 0);
+}
+
 }  // namespace
 
 int MainWindow::Px(int twips) const {
@@ -36,6 +48,7 @@ int MainWindow::Px(int twips) const {
 
 void MainWindow::Sync() {
   if (controls_.empty() || !controls_.front().hwnd) return;  // not built yet
+  RefreshTotalsRow(k_);  // follows every edit of the rows and settings
   syncing_ = true;
   if (shownCaption_ != k_.ui.caption) {
     SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
@@ -52,7 +65,7 @@ void MainWindow::SyncControl(ViewControl& v) {
   const bool combo = m.kind == ControlKind::ComboBox;
   if (combo && m.list != was.list) SetListItems(v.hwnd, m.list);
   const std::wstring text = Utf8ToWide(m.text);
-  if (RealText(v.hwnd) != text) SetWindowTextW(v.hwnd, text.c_str());
+  if (RealText(v.hwnd) != text) SetShownText(v, text);
 
   if (m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) {
     const WPARAM want = m.value == 1 ? BST_CHECKED : BST_UNCHECKED;
@@ -103,7 +116,7 @@ void MainWindow::InitialState(ViewControl& v) {
   const Control& m = *v.model;
   if (m.kind == ControlKind::ComboBox) {
     SetListItems(v.hwnd, m.list);
-    SetWindowTextW(v.hwnd, Utf8ToWide(m.text).c_str());
+    SetShownText(v, Utf8ToWide(m.text));
   }
   if ((m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) && m.value == 1)
     SendMessageW(v.hwnd, BM_SETCHECK, BST_CHECKED, 0);
