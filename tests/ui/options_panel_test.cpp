@@ -163,6 +163,34 @@ TEST(OptionsPanel, DigitsPickAfterADropDoesNothing) {
   EXPECT_EQ(w.k.ui.Text_sum[2].text, "1.000");
 }
 
+// A rounding-mode pick re-rounds the rows as a digits pick does, and stops
+// working once a drop swapped rows.
+TEST(OptionsPanel, RoundingModePickReRoundsTheNumericRows) {
+  const std::pair<const char*, const char*> picks[] = {
+      {"切り捨て", "12.34"}, {"切り上げ", "12.35"}, {"四捨五入", "12.35"}, {"丸めない", "12.35"}};
+  Window w(RunMode::AreaNewTable);
+  w.k.state.groups[1].areaTotal = 12.345;
+  w.k.state.groups[1].multiplier = "1";
+  w.k.ui.Text_sum[1].text = "12.345";
+  w.k.ui.Text_sum[2].text = "-";
+  w.k.ui.Comboketa.text = "2";
+  for (const auto& [caption, expected] : picks) {
+    w.k.ui.cboHasuu.text = caption;
+    cboHasuu_Click(w.k);
+    EXPECT_EQ(w.k.ui.Text_sum[1].text, expected) << caption;
+    EXPECT_EQ(w.k.ui.Text_sum[2].text, "-");
+  }
+  EXPECT_EQ(w.k.roundingMode, 0);  // an unknown caption keeps the mode
+
+  w.Fill(1, 0x0000FF);
+  w.Fill(2, 0x00FF00);
+  Lblpic_DragDrop(w.k, 1, 2, true);
+  EXPECT_FALSE(w.k.ui.cboHasuu.enabled);
+  w.k.ui.cboHasuu.text = "切り捨て";
+  cboHasuu_Click(w.k);
+  EXPECT_EQ(w.k.roundingMode, 0);
+}
+
 // -------------------------------------------------------------- table type
 
 TEST(OptionsPanel, TableTypeFollowsTheChosenOption) {
