@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "exchange/host_number.h"
+#include "exchange/triangles.h"
 #include "settings/format.h"
 #include "settings/rounding.h"
 
@@ -107,6 +109,9 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
     s.solids.reserve(s.solids.size() + s.solids.size() / 2 + 64);
   }
   s.solids.push_back(solid);
+  s.solidRows.resize(s.solids.size() - 1);
+  s.solidRows.push_back(static_cast<std::uint8_t>(
+      s.currentGroup >= 1 && s.currentGroup <= kMaxGroups ? s.currentGroup : 0));
   s.nextSolid = static_cast<std::int64_t>(s.solids.size()) + 1;
   if (s.currentGroup >= 1 && s.currentGroup <= kMaxGroups) {
     std::optional<double>& total = s.groups[s.currentGroup].areaTotal;
@@ -114,11 +119,26 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
   }
 }
 
+bool BreakdownWanted(const Kaveta& k) {
+  return k.ui.chkSansha.value == 1 && IsTableMode(k.runMode);
+}
+
 std::string RoundedQuantityText(Kaveta& k, int group, int digits) {
   RunState& s = k.state;
   const bool valid = group >= 1 && group <= kMaxGroups;
   const std::optional<double> total = valid ? s.groups[group].areaTotal : std::nullopt;
   const double multiplier = valid ? LenientNumber(s.groups[group].multiplier) : 0;
+  if (total && BreakdownWanted(k)) {
+    // Exactly the breakdown's figure times the multiplier, so the table,
+    // the breakdown and the total agree to the last digit.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", multiplier);
+    const Decimal area = BreakdownOfRow(s, group).Area();
+    const Decimal quantity =
+        (area * Decimal::Parse(buf).value_or(Decimal())).Rounded(digits, RoundingModeOf(k));
+    s.roundedArea = quantity.Value();
+    return quantity.Text(ShownDecimals(digits));
+  }
   s.roundedArea = RoundQuantity(total.value_or(0) * multiplier, digits, RoundingModeOf(k));
   if (!total) return "-";
   return FormatQuantity(s.roundedArea, digits);

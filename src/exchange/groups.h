@@ -19,6 +19,10 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields);
 // Default units and multipliers, rounded quantities, and the two messages.
 void AfterReading(Kaveta& k);
 
+// The breakdown is ticked and this run draws area tables: the rows then show
+// the areas of their triangles as the breakdown shows them.
+bool BreakdownWanted(const Kaveta& k);
+
 // floor(total * multiplier * 10^d + 0.5) / 10^d formatted with d decimals,
 // or "-" when the group has no measured area. Shared with the digits list.
 std::string RoundedQuantityText(Kaveta& k, int group, int digits);

@@ -36,6 +36,8 @@ struct RunState {
   int currentGroup = 0;
 
   std::vector<SolidFigure> solids;  // solid s is solids[s - 1]
+  // The row holding solid s's stored line (0: none): solidRows[s - 1].
+  std::vector<std::uint8_t> solidRows;
   std::int64_t nextSolid = 1;
 
   std::array<std::int32_t, 357> penColourTable{};

@@ -3,21 +3,25 @@
 #include <algorithm>
 #include <vector>
 
+#include "exchange/groups.h"
+#include "output/breakdown_table.h"
 #include "output/draw_items.h"
+#include "output/table_geometry.h"
 #include "settings/format.h"
 #include "text/lines.h"
 
 namespace kaveta {
 namespace {
 
+using table::Checked;
+using table::ColumnTextWidth;
+using table::DecimalsOf;
+using table::Repeat;
+using table::Single;
+
 constexpr std::string_view kTotalCaption = "合計";
 constexpr const char* kText2Caption = "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ";
 
-std::string Repeat(std::string_view piece, long times) {
-  std::string out;
-  for (long i = 0; i < times; ++i) out += piece;
-  return out;
-}
 
 // Host markup "^u" (either case) takes no room in the drawn text.
 std::string WithoutMarkup(std::string_view text) {
@@ -48,19 +52,8 @@ bool IsBlankOnly(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// Sizes are worked out in double from their single-precision inputs and
-// stored once as single, as the host reads them.
-float Single(double value) { return static_cast<float>(value); }
 
-float ColumnTextWidth(const TableInputs& in, int length) {
-  return Single(static_cast<double>(in.cw) * length / 2 +
-                static_cast<double>(in.cs) * (length - 1) / 2 + 2.0 * in.gapWidth);
-}
 
-int DecimalsOf(const Kaveta& k) {
-  std::int32_t d = 0;
-  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
-}
 
 // Half up keeps the label's own rounding of the 15-digit form.
 std::string LabelText(double area, int decimals, RoundingMode mode) {
@@ -68,7 +61,6 @@ std::string LabelText(double area, int decimals, RoundingMode mode) {
   return FormatQuantity(RoundQuantity(area, decimals, mode), decimals);
 }
 
-bool Checked(const Control& c) { return c.value == 1; }
 
 bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
   return !content.names[static_cast<std::size_t>(i)].empty() ||
@@ -185,13 +177,17 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
   emit(LineItem("#"));
   const std::int64_t labels = std::min<std::int64_t>(
       std::max<std::int64_t>(solidCount, 0), static_cast<std::int64_t>(k.state.solids.size()));
-  if (Checked(ui.chkUTIWAKE[1])) {
+  const bool breakdown = BreakdownWanted(k);
+  const Breakdowns triangles = breakdown ? BreakdownsOfRows(k, content) : Breakdowns{};
+  // The triangles' numbers replace the figures' own labels.
+  if (breakdown && labels > 0) ComposeTriangleLabels(k, in, triangles, emit);
+  if (!breakdown && Checked(ui.chkUTIWAKE[1])) {
     for (std::int64_t n = 1; n <= labels; ++n) {
       const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
       emit(LabelItem(f.centreX, f.centreY, "(" + std::to_string(n) + ")"));
     }
   }
-  if (Checked(ui.chkUTIWAKE[0])) {
+  if (!breakdown && Checked(ui.chkUTIWAKE[0])) {
     const int decimals = DecimalsOf(k);
     const RoundingMode mode = RoundingModeOf(k);
     const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
@@ -260,6 +256,7 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
     emit(SolidItem({left, y1, left, y2, mid, y2, mid, y1}, 0b01010000));
   }
   if (content.total) emitTexts(h + 1, kTotalCaption, content.total->text, content.total->unit);
+  if (breakdown) ComposeBreakdownTable(k, in, content, triangles, Single(s.W + R), s.R, emit);
 }
 
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,

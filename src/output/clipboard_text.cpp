@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "exchange/groups.h"
+#include "output/breakdown_table.h"
 #include "ui/totals.h"
 
 namespace kaveta {
@@ -46,11 +48,15 @@ std::string ListText(const Kaveta& k) {
 }
 
 std::string ClipboardText(const Kaveta& k) {
+  std::string text;
   switch (k.tableStyle) {
-    case 0: return CardText(k);
-    case 1: return ListText(k);
+    case 0: text = CardText(k); break;
+    case 1: text = ListText(k); break;
     default: return "";
   }
+  // The whole calculation, for a spreadsheet.
+  if (BreakdownWanted(k)) text += BreakdownCopyText(k);
+  return text;
 }
 
 OkOutcome CopyAndOk(Kaveta& k) {

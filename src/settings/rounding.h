@@ -35,6 +35,8 @@ class Decimal {
   Decimal Half() const;  // exact: one decimal more
   // Rounded to `digits` decimals by the mode; halves go away from zero.
   Decimal Rounded(int digits, RoundingMode mode) const;
+  // The nearest double.
+  double Value() const;
   // Thousands separators and exactly `decimals` decimals (halves away from
   // zero when it holds more); never "-0".
   std::string Text(int decimals) const;

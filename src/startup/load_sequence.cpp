@@ -141,6 +141,7 @@ LoadOutcome RunLoadSequence(Kaveta& k) {
   for (int i = 1; i <= 9; ++i) s.penColourTable[i] = ReadPenColour(*k.env.registry, i);
   for (int i = 0; i < 16; ++i) s.penColourTable[101 + i] = kSxfColours[i];
   s.solids.clear();
+  s.solidRows.clear();
 
   for (int i = 1; i <= 32; ++i) {
     w.Lblpic[i].backColour = s.backgroundColour;

@@ -168,6 +168,13 @@ void Lblpic_DragDrop(Kaveta& k, int i, int sourceIndex, bool sourceIsLabel) {
   const RowContent saved = TakeRow(k, target);
   PutRow(k, target, TakeRow(k, source));
   PutRow(k, source, saved);
+  // The figures' lines moved: so do the rows they are counted in.
+  for (std::uint8_t& row : k.state.solidRows) {
+    if (row == target)
+      row = static_cast<std::uint8_t>(source);
+    else if (row == source)
+      row = static_cast<std::uint8_t>(target);
+  }
 }
 
 }  // namespace kaveta

@@ -1,0 +1,119 @@
+#include "exchange/triangles.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "exchange/host_number.h"
+#include "text/ascii.h"
+#include "text/lines.h"
+
+namespace kaveta {
+namespace {
+
+// The 15-significant-digit form decides, as the quantity format does.
+Decimal Shown(double value, int decimals) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", std::isfinite(value) ? value : 0.0);
+  return Decimal::Parse(buf).value_or(Decimal()).Rounded(decimals, RoundingMode::HalfUp);
+}
+
+double Cross(double ax, double ay, double bx, double by, double cx, double cy) {
+  return (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+}
+
+// Corners a, b, c (indices into x, y), in drawing units.
+Triangle MakeTriangle(std::string number, const std::vector<double>& x,
+                      const std::vector<double>& y, int a, int b, int c) {
+  Triangle t;
+  t.number = std::move(number);
+  const int corner[3] = {a, b, c};
+  // Sides in corner order; the base is the first of the longest.
+  int base = 0;
+  double length[3];
+  for (int i = 0; i < 3; ++i) {
+    const int p = corner[i], q = corner[(i + 1) % 3];
+    length[i] = std::hypot(x[q] - x[p], y[q] - y[p]) / 1000;
+    if (length[i] > length[base]) base = i;
+  }
+  const double area = std::fabs(Cross(x[a], y[a], x[b], y[b], x[c], y[c])) / 2 / 1e6;
+  const double b0 = length[base];
+  t.base = Shown(b0, 3);
+  t.height = b0 > 0 ? Shown(2 * area / b0, 3) : Decimal();
+  if (b0 == 0) t.base = Decimal();
+  t.doubleArea = t.base * t.height;
+  t.centreX = (x[a] + x[b] + x[c]) / 3;
+  t.centreY = (y[a] + y[b] + y[c]) / 3;
+  if (area > 0 && b0 > 0) {
+    const int p = corner[base], q = corner[(base + 1) % 3], apex = corner[(base + 2) % 3];
+    const double dx = x[q] - x[p], dy = y[q] - y[p];
+    const double u = ((x[apex] - x[p]) * dx + (y[apex] - y[p]) * dy) / (dx * dx + dy * dy);
+    t.hasHeight = true;
+    t.apexX = x[apex];
+    t.apexY = y[apex];
+    t.footX = x[p] + u * dx;
+    t.footY = y[p] + u * dy;
+  }
+  return t;
+}
+
+// The corners of a measured "sl" line, as the reader took them.
+bool Corners(std::string_view line, std::vector<double>& x, std::vector<double>& y) {
+  std::vector<std::string_view> fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t blank = line.find(' ', start);
+    fields.push_back(line.substr(start, blank == std::string_view::npos ? blank : blank - start));
+    if (blank == std::string_view::npos) break;
+    start = blank + 1;
+  }
+  if ((fields.size() != 7 && fields.size() != 9) || !EqualsNoCase(fields[0], "sl")) return false;
+  x.assign(1, 0);
+  y.assign(1, 0);
+  for (std::size_t i = 1; i + 1 < fields.size(); i += 2) {
+    x.push_back(HostNumber(fields[i]));
+    y.push_back(HostNumber(fields[i + 1]));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<Triangle> CutFigure(std::int64_t s, const std::vector<double>& x,
+                                const std::vector<double>& y, double measuredArea) {
+  const std::string n = std::to_string(s);
+  if (x.size() == 4) return {MakeTriangle("(" + n + ")", x, y, 1, 2, 3)};
+  // Cut along the diagonal whose two halves turn the same way.
+  const auto turn = [&](int a, int b, int c) { return Cross(x[a], y[a], x[b], y[b], x[c], y[c]); };
+  if (turn(1, 2, 3) * turn(1, 3, 4) >= 0)
+    return {MakeTriangle("(" + n + "-1)", x, y, 1, 2, 3), MakeTriangle("(" + n + "-2)", x, y, 1, 3, 4)};
+  if (turn(2, 3, 4) * turn(2, 4, 1) >= 0)
+    return {MakeTriangle("(" + n + "-1)", x, y, 2, 3, 4), MakeTriangle("(" + n + "-2)", x, y, 2, 4, 1)};
+  Triangle crossing;
+  crossing.number = "(" + n + ")";
+  crossing.cut = false;
+  crossing.doubleArea = Shown(2 * measuredArea, 6);
+  crossing.centreX = (x[1] + x[2] + x[3] + x[4]) / 4;
+  crossing.centreY = (y[1] + y[2] + y[3] + y[4]) / 4;
+  return {crossing};
+}
+
+RowBreakdown BreakdownOfRow(const RunState& s, int row) {
+  RowBreakdown out;
+  if (row < 1 || row > kMaxGroups) return out;
+  // The k-th measured line of the row is its k-th solid in reading order.
+  std::size_t next = 0;
+  std::vector<double> x, y;
+  for (std::string_view line : SplitLines(s.groups[static_cast<std::size_t>(row)].measuredLines)) {
+    if (!Corners(line, x, y)) continue;
+    while (next < s.solidRows.size() && s.solidRows[next] != row) ++next;
+    if (next >= s.solidRows.size()) break;
+    const std::int64_t number = static_cast<std::int64_t>(next) + 1;
+    for (Triangle& t : CutFigure(number, x, y, s.solids[next].area)) {
+      out.doubleSum = out.doubleSum + t.doubleArea;
+      out.triangles.push_back(std::move(t));
+    }
+    ++next;
+  }
+  return out;
+}
+
+}  // namespace kaveta
