@@ -149,7 +149,8 @@ void ComposeBreakdownTable(const Kaveta& k, const TableInputs& in, const TableCo
     const float y = Single(-h * R + in.gapHeight);
     for (int i = 0; i < 4; ++i) {
       if (cells.c[i].empty()) continue;
-      const std::string text = i == 0 ? cells.c[i] : RightAligned(cells.c[i], chars[i]);
+      // Headings read from the left; figures line up at the right.
+      const std::string text = i == 0 || h == 1 ? cells.c[i] : RightAligned(cells.c[i], chars[i]);
       emit(TextItem(Single(static_cast<double>(edge[i]) + in.gapWidth), y, text));
     }
   });
