@@ -152,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, ConsoleRun,
                          ::testing::Values(ModeCase{"area_new", "C2", "ZTEMP.TXT", true},
                                            // 切り捨て and the totals row from Kaveta.INI
                                            ModeCase{"area_new_cut_total", "C2", "ZTEMP.TXT", true},
+                                           // the triangle breakdown with its total
+                                           ModeCase{"area_new_breakdown", "C2", "ZTEMP.TXT", true},
                                            ModeCase{"area_previous", "/C1", "ZTEMP.TXT", true},
                                            ModeCase{"table_design", "M6", "ZTEMP.TXT", true},
                                            ModeCase{"colour_change", "M3", "JWC_TEMP.TXT", false},
