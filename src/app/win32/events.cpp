@@ -8,6 +8,7 @@
 #include "ui/colour_rows.h"
 #include "ui/editors.h"
 #include "ui/options_panel.h"
+#include "ui/totals.h"
 
 namespace kaveta::view {
 namespace {
@@ -31,6 +32,10 @@ std::string PickedText(HWND combo) {
   text.resize(static_cast<std::size_t>(n));
   return WideToUtf8(text);
 }
+
+// Typing and ticking run no handler, but the total under the rows follows
+// them too; without a totals row nothing changes.
+bool TotalsMayChange(const Kaveta& k) { return k.ui.lblGoukei.visible || TotalsRowWanted(k); }
 
 }  // namespace
 
@@ -78,11 +83,17 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       if (code == STN_CLICKED) Run([&k] { txttani_Click(k); });
       break;
     case Role::Text:
-      if (code == EN_CHANGE || code == CBN_EDITCHANGE) ReadText(v);
+      if (code == EN_CHANGE || code == CBN_EDITCHANGE) {
+        ReadText(v);
+        if (TotalsMayChange(k)) Run([] {});
+      }
       if (code == CBN_SELCHANGE) v.model->text = PickedText(control);
       break;
     case Role::DigitsCombo:
-      if (code == CBN_EDITCHANGE) ReadText(v);
+      if (code == CBN_EDITCHANGE) {
+        ReadText(v);
+        if (TotalsMayChange(k)) Run([] {});
+      }
       if (code == CBN_SELCHANGE) {
         v.model->text = PickedText(control);
         Run([&k] { Comboketa_Click(k); });
@@ -128,7 +139,10 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       }
       break;
     case Role::Check:
-      if (code == BN_CLICKED) ReadCheck(v);
+      if (code == BN_CLICKED) {
+        ReadCheck(v);
+        if (TotalsMayChange(k)) Run([] {});
+      }
       break;
     case Role::TableStyle:
       if (code == BN_CLICKED) Run([&k, i] { Option1_Click(k, i); });
