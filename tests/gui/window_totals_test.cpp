@@ -37,6 +37,27 @@ void ClosePanel(HWND main) {
             "the settings panel to close");
 }
 
+// The dropped list of a combo box: a top-level ComboLBox of its process.
+HWND DroppedList(HWND combo) {
+  struct Search {
+    DWORD process;
+    HWND found;
+  } search{0, nullptr};
+  GetWindowThreadProcessId(combo, &search.process);
+  EnumWindows(
+      [](HWND window, LPARAM param) {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->process || !IsWindowVisible(window) || ClassName(window) != L"ComboLBox")
+          return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // A user's pick: the list dropped with a click, the arrow keys, Enter.
 void PickByKeys(HWND list, const std::wstring& entry) {
   const auto items = ComboItems(list);
@@ -46,6 +67,13 @@ void PickByKeys(HWND list, const std::wstring& entry) {
   Click(list);
   WaitUntil([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != FALSE; }, kUiWaitMs,
             "the rounding list to drop");
+  // Every entry shows without scrolling.
+  const HWND shown = DroppedList(list);
+  if (shown == nullptr) throw DriverError("no dropped list on screen");
+  RECT r;
+  GetClientRect(shown, &r);
+  const auto itemHeight = SendMessageW(list, CB_GETITEMHEIGHT, 0, 0);
+  EXPECT_GE(r.bottom - r.top, static_cast<LONG>(itemHeight * 3)) << "the dropped list's height";
   const auto now = SendMessageW(list, CB_GETCURSEL, 0, 0);
   for (auto i = now; i < want; ++i) PressKey(VK_DOWN);
   for (auto i = now; i > want; --i) PressKey(VK_UP);
