@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Renders the window of each run mode on the bundled example under Wine on a
-# virtual display and writes docs/screenshots/<mode>.png, cut to the window.
-# Usage: scripts/screenshots.sh <win-build-dir>
+# virtual display and writes docs/screenshots/<name>.png, cut to the window;
+# a few more show the settings panel or options taken from a Kaveta.INI.
+# Usage: scripts/screenshots.sh <win-build-dir> [name ...]   (default: all)
 set -euo pipefail
-build=$(cd "${1:?usage: scripts/screenshots.sh <win-build-dir>}" && pwd)
+build=$(cd "${1:?usage: scripts/screenshots.sh <win-build-dir> [name ...]}" && pwd)
+shift
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ -z "${KAVETA_SHOT_DISPLAY:-}" ]; then
   export KAVETA_SHOT_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$build"
+  exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" "$build" "$@"
 fi
 
 work=$(mktemp -d)
@@ -37,15 +39,39 @@ done < "$root/examples/registry.ini"
 out=$root/docs/screenshots
 mkdir -p "$out"
 status=0
-for shot in C2:C2 C1:C1 M6:M6 M3:M3 M4:M4 M5:M5 M7:M7 layer-naming:; do
-  name=${shot%%:*} mode=${shot#*:}
+# The package's Kaveta.INI with the given "key=value,..." of [kihon] (its
+# last section) set, in Shift_JIS with CR LF.
+settings_file() {
+  local ini pair pairs
+  ini=$(cat "$root/package/Kaveta.INI")
+  IFS=, read -r -a pairs <<<"$1"
+  for pair in "${pairs[@]}"; do
+    if grep -q "^${pair%%=*}=" <<<"$ini"; then
+      ini=$(sed "s/^${pair%%=*}=.*/$pair/" <<<"$ini")
+    else
+      ini+=$'\n'$pair
+    fi
+  done
+  printf '%s\n' "$ini" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932
+}
+
+# name:mode:panel:options, where options are settings_file's (none: no
+# settings file, the built-in values).
+shots=(C2:C2:: C2-totals:C2::Goukei=1 settings:C2:settings:Keta=2,Hasuu=1,Goukei=1
+  C1:C1:: M6:M6:: M3:M3:: M4:M4:: M5:M5:: M7:M7:: layer-naming:::)
+for shot in "${shots[@]}"; do
+  IFS=: read -r name mode panel options <<<"$shot"
+  if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -q -x -F "$name"; then continue; fi
   folder=$work/$name
   mkdir -p "$folder/out"
   cp "$build/kaveta.exe" "$root/examples/TEMP.TXT" "$root/examples/kaveta.lst" "$folder/"
+  [ -z "$options" ] || settings_file "$options" >"$folder/Kaveta.INI"
   wine reg add 'HKCU\Software\Jw_cad\jw_win\Folder' /v ZFILE /t REG_SZ \
     /d "$(winepath -w "$folder/out")" /f >/dev/null
-  wine "$build/tests/gui/show_window.exe" "$(winepath -w "$folder/kaveta.exe")" $mode \
-    > "$work/rect" 2> "$work/err" &
+  args=("$(winepath -w "$folder/kaveta.exe")")
+  [ -n "$mode" ] && args+=("$mode")
+  [ -n "$panel" ] && args+=("$panel")
+  wine "$build/tests/gui/show_window.exe" "${args[@]}" > "$work/rect" 2> "$work/err" &
   shown=$!
   for _ in $(seq 1 200); do
     [ -s "$work/rect" ] && break

@@ -1,7 +1,8 @@
-// show_window.exe <kaveta.exe> [mode]: starts the window as the host does,
-// answers the load's message boxes with OK, brings it to the front and prints
-// its screen rectangle as "left top width height", for scripts/screenshots.sh.
-// It then waits until it is ended from outside.
+// show_window.exe <kaveta.exe> [mode] [settings]: starts the window as the
+// host does, answers the load's message boxes with OK, opens the settings
+// panel when asked, brings the window to the front and prints its screen
+// rectangle as "left top width height", for scripts/screenshots.sh. It then
+// waits until it is ended from outside.
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -12,7 +13,7 @@ using namespace kaveta::gui;
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fputs("usage: show_window.exe <kaveta.exe> [mode]\n", stderr);
+    std::fputs("usage: show_window.exe <kaveta.exe> [mode] [settings]\n", stderr);
     return 2;
   }
   try {
@@ -30,6 +31,11 @@ int wmain(int argc, wchar_t** argv) {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     const HWND main = kaveta.MainWindow();
+    if (argc > 3 && std::wstring(argv[3]) == L"settings") {
+      Command(main, id::optSakuhyou);
+      WaitUntil([&] { return Visible(Control(main, id::Frame1)); }, kUiWaitMs,
+                "the settings panel");
+    }
     BringToFront(main);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it paint
     const RECT r = ScreenRect(main);
