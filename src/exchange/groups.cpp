@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "exchange/host_number.h"
@@ -131,11 +130,9 @@ std::string RoundedQuantityText(Kaveta& k, int group, int digits) {
   if (total && BreakdownWanted(k)) {
     // Exactly the breakdown's figure times the multiplier, so the table,
     // the breakdown and the total agree to the last digit.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", multiplier);
     const Decimal area = BreakdownOfRow(s, group).Area();
     const Decimal quantity =
-        (area * Decimal::Parse(buf).value_or(Decimal())).Rounded(digits, RoundingModeOf(k));
+        (area * Decimal::FromDouble(multiplier)).Rounded(digits, RoundingModeOf(k));
     s.roundedArea = quantity.Value();
     return quantity.Text(ShownDecimals(digits));
   }

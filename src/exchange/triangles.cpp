@@ -1,7 +1,6 @@
 #include "exchange/triangles.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "exchange/host_number.h"
 #include "text/ascii.h"
@@ -12,9 +11,7 @@ namespace {
 
 // The 15-significant-digit form decides, as the quantity format does.
 Decimal Shown(double value, int decimals) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", std::isfinite(value) ? value : 0.0);
-  return Decimal::Parse(buf).value_or(Decimal()).Rounded(decimals, RoundingMode::HalfUp);
+  return Decimal::FromDouble(value).Rounded(decimals, RoundingMode::HalfUp);
 }
 
 double Cross(double ax, double ay, double bx, double by, double cx, double cy) {

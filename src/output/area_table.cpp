@@ -62,10 +62,6 @@ std::string LabelText(double area, int decimals, RoundingMode mode) {
 }
 
 
-bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
-  return !content.names[static_cast<std::size_t>(i)].empty() ||
-         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
-}
 
 }  // namespace
 
@@ -130,6 +126,11 @@ TableContent TableContentFromWindow(const Kaveta& k) {
   c.title = k.ui.txtHyoumei.text;
   if (TotalsRowWanted(k)) c.total = TotalOfRows(k);
   return c;
+}
+
+bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
+  return !content.names[static_cast<std::size_t>(i)].empty() ||
+         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
 }
 
 int TableRowsInUse(const Kaveta& k, const TableContent& content) {

@@ -46,6 +46,7 @@ struct TableContent {
 TableContent TableContentFromWindow(const Kaveta& k);
 
 // Rows whose name is not empty or whose left swatch is not the background.
+bool RowInUse(const Kaveta& k, const TableContent& content, int i);
 int TableRowsInUse(const Kaveta& k, const TableContent& content);
 
 struct TableSizes {

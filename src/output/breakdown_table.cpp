@@ -20,10 +20,6 @@ using table::Single;
 constexpr const char* kHeaders[4] = {"番号", "底辺", "高さ", "倍面積"};
 constexpr const char* kAreaUnit = "m^2";  // before the multiplier
 
-bool RowInUse(const Kaveta& k, const TableContent& content, std::size_t r) {
-  return !content.names[r].empty() || k.ui.Lblpic[r].backColour != k.state.backgroundColour;
-}
-
 std::string Heading(const TableContent& content, std::size_t r) {
   return content.names[r].empty() ? "行 " + std::to_string(r) : content.names[r];
 }
@@ -66,7 +62,7 @@ void ForEachRow(const Kaveta& k, const TableContent& content, const Breakdowns& 
 Breakdowns BreakdownsOfRows(const Kaveta& k, const TableContent& content) {
   Breakdowns rows;
   for (std::size_t r = 1; r <= kRows; ++r)
-    if (RowInUse(k, content, r)) rows[r] = BreakdownOfRow(k.state, static_cast<int>(r));
+    if (RowInUse(k, content, static_cast<int>(r))) rows[r] = BreakdownOfRow(k.state, static_cast<int>(r));
   return rows;
 }
 

@@ -128,6 +128,12 @@ std::optional<Decimal> Decimal::Parse(std::string_view text) {
   return d;
 }
 
+Decimal Decimal::FromDouble(double value) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", std::isfinite(value) ? value : 0.0);
+  return Parse(buf).value_or(Decimal());
+}
+
 bool Decimal::IsZero() const { return digits_.find_first_not_of('0') == std::string::npos; }
 
 Decimal Decimal::operator+(const Decimal& other) const {

@@ -27,6 +27,9 @@ class Decimal {
   // A quantity text as shown: blanks around it, thousands separators, a
   // sign, a point, an exponent. Empty for anything else.
   static std::optional<Decimal> Parse(std::string_view text);
+  // A double's 15-significant-digit form, the form the quantity format
+  // rounds on; 0 for a value that is not finite.
+  static Decimal FromDouble(double value);
 
   int Decimals() const { return scale_; }
   bool IsZero() const;
