@@ -24,23 +24,35 @@ DrawItem Numbers(ItemKind kind, std::initializer_list<double> values, std::uint8
   return item;
 }
 
-// Whole-line number fields separated by single blanks; false when any is not a number.
-bool NumberFields(std::string_view text, std::vector<double>& out) {
-  out.clear();
+// Whole-line number fields separated by single blanks; false when any is
+// not a number. A field that single precision would write otherwise was
+// written in double.
+struct Fields {
+  std::vector<double> values;
+  std::uint8_t doubleMask = 0;
+};
+
+bool NumberFields(std::string_view text, Fields& out) {
+  out = Fields{};
   for (std::size_t start = 0; start <= text.size();) {
     const std::size_t blank = std::min(text.find(' ', start), text.size());
+    const std::string_view field = text.substr(start, blank - start);
     double v = 0;
-    if (!ParseDouble(text.substr(start, blank - start), v)) return false;
-    out.push_back(v);
+    if (!ParseDouble(field, v)) return false;
+    if (out.values.size() < 8 && Num(static_cast<float>(v)) != field)
+      out.doubleMask = static_cast<std::uint8_t>(out.doubleMask | (1u << out.values.size()));
+    out.values.push_back(v);
     start = blank + 1;
   }
   return true;
 }
 
-DrawItem FromNumbers(ItemKind kind, const std::vector<double>& numbers) {
+DrawItem FromNumbers(ItemKind kind, const Fields& numbers) {
   DrawItem item;
   item.kind = kind;
-  for (std::size_t i = 0; i < numbers.size() && i < item.v.size(); ++i) item.v[i] = numbers[i];
+  for (std::size_t i = 0; i < numbers.values.size() && i < item.v.size(); ++i)
+    item.v[i] = numbers.values[i];
+  item.doubleMask = numbers.doubleMask;
   return item;
 }
 
@@ -132,33 +144,34 @@ void WriteItems(const DrawList& items, OutputText& out) {
 
 DrawList ParseItems(std::string_view text) {
   DrawList items;
-  std::vector<double> numbers;
+  Fields numbers;
   for (std::string_view line : SplitLines(text)) {
     if (line.substr(0, kTitlePrefix.size()) == kTitlePrefix) {
       items.push_back(TitleItem(line.substr(kTitlePrefix.size())));
       continue;
     }
     if (line.substr(0, 5) == "lc10 " && NumberFields(line.substr(5), numbers) &&
-        numbers.size() == 1) {
-      items.push_back(ColourItem(static_cast<std::int32_t>(numbers[0])));
+        numbers.values.size() == 1) {
+      items.push_back(ColourItem(static_cast<std::int32_t>(numbers.values[0])));
       continue;
     }
     if (line.substr(0, 3) == "sl " && NumberFields(line.substr(3), numbers) &&
-        numbers.size() == 8) {
+        numbers.values.size() == 8) {
       items.push_back(FromNumbers(ItemKind::Solid, numbers));
       continue;
     }
     const std::size_t quote = line.find(" 1 0 \"");
     if (line.substr(0, 3) == "ch " && quote != std::string_view::npos &&
-        NumberFields(line.substr(3, quote - 3), numbers) && numbers.size() == 2) {
+        NumberFields(line.substr(3, quote - 3), numbers) && numbers.values.size() == 2) {
       DrawItem item = FromNumbers(ItemKind::Text, numbers);
       item.text = line.substr(quote + 6);
       items.push_back(item);
       continue;
     }
-    if (NumberFields(line, numbers) && (numbers.size() == 2 || numbers.size() == 4)) {
+    const std::size_t count = NumberFields(line, numbers) ? numbers.values.size() : 0;
+    if (count == 2 || count == 4) {
       items.push_back(
-          FromNumbers(numbers.size() == 2 ? ItemKind::Displacement : ItemKind::Segment, numbers));
+          FromNumbers(count == 2 ? ItemKind::Displacement : ItemKind::Segment, numbers));
       continue;
     }
     items.push_back(LineItem(line));
