@@ -31,3 +31,12 @@ for mode in M3 C2; do
   awk -v m="$mode" -v kb="$kb" -v s="$s" -v f="$floor_s" -v b="$bytes" 'BEGIN {
     printf "%s  peak %d kB = %.2f x file   %.2f s = %.2f x floor\n", m, kb, kb * 1024 / b, s, s / f }'
 done
+
+# The triangle breakdown: the same C2 run with it ticked, next to it off.
+"$dir/kaveta" C2 >/dev/null 2>&1 || true  # leaves the default settings file
+sed -i 's/^chkC=0\r$/chkC=0\r\nSansha=1\r/' "$dir/Kaveta.INI"
+grep -q '^Sansha=1' "$dir/Kaveta.INI" || { echo "could not tick the breakdown" >&2; exit 1; }
+read -r kb s < <(measure "$dir/kaveta" C2)
+out=$(stat -c %s "$dir/host/ZTEMP.TXT")
+awk -v kb="$kb" -v s="$s" -v f="$floor_s" -v b="$bytes" -v o="$out" 'BEGIN {
+  printf "C2 breakdown  peak %d kB = %.2f x file   %.2f s = %.2f x floor   output %d bytes\n", kb, kb * 1024 / b, s, s / f, o }'

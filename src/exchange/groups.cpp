@@ -130,7 +130,7 @@ std::string RoundedQuantityText(Kaveta& k, int group, int digits) {
   if (total && BreakdownWanted(k)) {
     // Exactly the breakdown's figure times the multiplier, so the table,
     // the breakdown and the total agree to the last digit.
-    const Decimal area = BreakdownOfRow(s, group).Area();
+    const Decimal area = SharedBreakdownOfRow(s, group)->Area();
     const Decimal quantity =
         (area * Decimal::FromDouble(multiplier)).Rounded(digits, RoundingModeOf(k));
     s.roundedArea = quantity.Value();

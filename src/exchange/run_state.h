@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,15 @@ struct RunState {
   // The row holding solid s's stored line (0: none): solidRows[s - 1].
   std::vector<std::uint8_t> solidRows;
   std::int64_t nextSolid = 1;
+
+  // Row breakdowns worked out once: a run asks for them for the quantities
+  // and again for the table. Each remembers the sizes it was made from; a
+  // row swap, which keeps the sizes, forgets them all.
+  struct CachedBreakdown {
+    std::size_t linesSize = 0, solidCount = 0;
+    std::shared_ptr<const struct RowBreakdown> breakdown;
+  };
+  mutable std::array<CachedBreakdown, kMaxGroups + 1> breakdownCache;
 
   std::array<std::int32_t, 357> penColourTable{};
   std::int32_t backgroundColour = 16777215;

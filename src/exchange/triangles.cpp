@@ -1,5 +1,6 @@
 #include "exchange/triangles.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "exchange/host_number.h"
@@ -55,17 +56,19 @@ Triangle MakeTriangle(std::string number, const std::vector<double>& x,
 
 // The corners of a measured "sl" line, as the reader took them.
 bool Corners(std::string_view line, std::vector<double>& x, std::vector<double>& y) {
-  std::vector<std::string_view> fields;
+  std::string_view fields[10];
+  std::size_t count = 0;
   for (std::size_t start = 0;;) {
     const std::size_t blank = line.find(' ', start);
-    fields.push_back(line.substr(start, blank == std::string_view::npos ? blank : blank - start));
+    if (count == std::size(fields)) return false;
+    fields[count++] = line.substr(start, blank == std::string_view::npos ? blank : blank - start);
     if (blank == std::string_view::npos) break;
     start = blank + 1;
   }
-  if ((fields.size() != 7 && fields.size() != 9) || !EqualsNoCase(fields[0], "sl")) return false;
+  if ((count != 7 && count != 9) || !EqualsNoCase(fields[0], "sl")) return false;
   x.assign(1, 0);
   y.assign(1, 0);
-  for (std::size_t i = 1; i + 1 < fields.size(); i += 2) {
+  for (std::size_t i = 1; i + 1 < count; i += 2) {
     x.push_back(HostNumber(fields[i]));
     y.push_back(HostNumber(fields[i + 1]));
   }
@@ -99,7 +102,10 @@ RowBreakdown BreakdownOfRow(const RunState& s, int row) {
   // The k-th measured line of the row is its k-th solid in reading order.
   std::size_t next = 0;
   std::vector<double> x, y;
-  for (std::string_view line : SplitLines(s.groups[static_cast<std::size_t>(row)].measuredLines)) {
+  const std::string& lines = s.groups[static_cast<std::size_t>(row)].measuredLines;
+  // Up to two triangles a line; growing a vector of them is most of the copying.
+  out.triangles.reserve(2 * static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n') + 1));
+  for (std::string_view line : SplitLines(lines)) {
     if (!Corners(line, x, y)) continue;
     while (next < s.solidRows.size() && s.solidRows[next] != row) ++next;
     if (next >= s.solidRows.size()) break;
@@ -112,5 +118,16 @@ RowBreakdown BreakdownOfRow(const RunState& s, int row) {
   }
   return out;
 }
+
+std::shared_ptr<const RowBreakdown> SharedBreakdownOfRow(const RunState& s, int row) {
+  if (row < 1 || row > kMaxGroups) return std::make_shared<const RowBreakdown>();
+  RunState::CachedBreakdown& c = s.breakdownCache[static_cast<std::size_t>(row)];
+  const std::size_t linesSize = s.groups[static_cast<std::size_t>(row)].measuredLines.size();
+  if (!c.breakdown || c.linesSize != linesSize || c.solidCount != s.solidRows.size())
+    c = {linesSize, s.solidRows.size(), std::make_shared<const RowBreakdown>(BreakdownOfRow(s, row))};
+  return c.breakdown;
+}
+
+void ForgetBreakdowns(RunState& s) { s.breakdownCache = {}; }
 
 }  // namespace kaveta

@@ -3,6 +3,7 @@
 // with a calculator. Corners come back from the row's stored figure lines.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,11 @@ struct RowBreakdown {
 // The triangles of the figures row `row` holds, in reading order; empty
 // when it holds none.
 RowBreakdown BreakdownOfRow(const RunState& s, int row);
+
+// The same, kept in the state's cache and shared while the row's figures
+// stay as they are.
+std::shared_ptr<const RowBreakdown> SharedBreakdownOfRow(const RunState& s, int row);
+void ForgetBreakdowns(RunState& s);
 
 // The triangles of one figure s with corners in drawing units (3 or 4).
 std::vector<Triangle> CutFigure(std::int64_t s, const std::vector<double>& x,

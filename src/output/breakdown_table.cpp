@@ -37,7 +37,7 @@ void ForEachRow(const Kaveta& k, const TableContent& content, const Breakdowns& 
   row(Cells{{kHeaders[0], kHeaders[1], kHeaders[2], kHeaders[3]}});
   std::optional<Decimal> total;
   for (std::size_t r = 1; r <= kRows; ++r) {
-    const RowBreakdown& b = rows[r];
+    const RowBreakdown& b = *rows[r];
     if (b.triangles.empty()) continue;
     row(Cells{{Heading(content, r), "", "", ""}});
     for (const Triangle& t : b.triangles) {
@@ -61,8 +61,11 @@ void ForEachRow(const Kaveta& k, const TableContent& content, const Breakdowns& 
 
 Breakdowns BreakdownsOfRows(const Kaveta& k, const TableContent& content) {
   Breakdowns rows;
-  for (std::size_t r = 1; r <= kRows; ++r)
-    if (RowInUse(k, content, static_cast<int>(r))) rows[r] = BreakdownOfRow(k.state, static_cast<int>(r));
+  const auto none = std::make_shared<const RowBreakdown>();
+  for (std::size_t r = 0; r <= kRows; ++r)
+    rows[r] = r >= 1 && RowInUse(k, content, static_cast<int>(r))
+                  ? SharedBreakdownOfRow(k.state, static_cast<int>(r))
+                  : none;
   return rows;
 }
 
@@ -72,14 +75,14 @@ void ComposeTriangleLabels(const Kaveta& k, const TableInputs& in, const Breakdo
   const int digits = DecimalsOf(k);
   const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
   bool anyHeight = false;
-  for (const RowBreakdown& b : rows) {
-    for (const Triangle& t : b.triangles) {
+  for (const auto& b : rows) {
+    for (const Triangle& t : b->triangles) {
       emit(LabelItem(t.centreX, t.centreY, t.number));
       if (areas)
         emit(LabelItem(t.centreX, t.centreY - below,
                        t.doubleArea.Half().Rounded(digits, RoundingModeOf(k)).Text(ShownDecimals(digits))));
     }
-    for (const Triangle& t : b.triangles) {
+    for (const Triangle& t : b->triangles) {
       if (!t.hasHeight) continue;
       if (!anyHeight) emit(LineItem("lt2"));
       anyHeight = true;

@@ -12,7 +12,8 @@
 namespace kaveta {
 
 // Rows 1..16: the triangles of the rows in use that hold measured figures.
-using Breakdowns = std::array<RowBreakdown, kRows + 1>;
+// Rows not in use or without figures hold an empty breakdown.
+using Breakdowns = std::array<std::shared_ptr<const RowBreakdown>, kRows + 1>;
 Breakdowns BreakdownsOfRows(const Kaveta& k, const TableContent& content);
 
 // Before "bz": every triangle's number at its centre (its area under it

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "exchange/triangles.h"
 #include "settings/format.h"
 
 namespace kaveta {
@@ -168,6 +169,7 @@ void Lblpic_DragDrop(Kaveta& k, int i, int sourceIndex, bool sourceIsLabel) {
   const RowContent saved = TakeRow(k, target);
   PutRow(k, target, TakeRow(k, source));
   PutRow(k, source, saved);
+  ForgetBreakdowns(k.state);
   // The figures' lines moved: so do the rows they are counted in.
   for (std::uint8_t& row : k.state.solidRows) {
     if (row == target)

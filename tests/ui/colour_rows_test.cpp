@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "exchange/triangles.h"
 #include "ui_fixture.h"
 
 namespace kaveta::testing {
@@ -420,6 +421,29 @@ TEST_P(SwatchDrop, SwapsTheTwoRows) {
 INSTANTIATE_TEST_SUITE_P(ColourRows, SwatchDrop,
                          ::testing::Values(DropCase{7, 3}, DropCase{23, 3}, DropCase{3, 7},
                                            DropCase{19, 7}));
+
+TEST(ColourRows, SwapMovesTheWorkedOutBreakdownWithTheFigures) {
+  // Lines of equal length, so only the swap can tell the cache they changed.
+  Window w(RunMode::AreaNewTable);
+  RunState& s = w.k.state;
+  s.groups[3].measuredLines = "sl 0 0 2000 0 0 1000\r\n";
+  s.groups[7].measuredLines = "sl 0 0 3000 0 0 1000\r\n";
+  s.solids = {{1.0, 0, 0}, {1.5, 0, 0}};
+  s.solidRows = {3, 7};
+  const std::string three = SharedBreakdownOfRow(s, 3)->doubleSum.Text(6);
+  const std::string seven = SharedBreakdownOfRow(s, 7)->doubleSum.Text(6);
+  ASSERT_NE(three, seven);
+  PutRowData(w, 3, kRow3);
+  PutRowData(w, 7, kRow7);
+  s.groups[3].measuredLines = "sl 0 0 2000 0 0 1000\r\n";
+  s.groups[7].measuredLines = "sl 0 0 3000 0 0 1000\r\n";
+  Lblpic_DragDrop(w.k, 7, 3, true);
+  const auto moved = SharedBreakdownOfRow(s, 3);
+  EXPECT_EQ(moved->doubleSum.Text(6), seven);
+  ASSERT_EQ(moved->triangles.size(), 1u);
+  EXPECT_EQ(moved->triangles[0].number, "(2)");
+  EXPECT_EQ(SharedBreakdownOfRow(s, 7)->doubleSum.Text(6), three);
+}
 
 TEST(ColourRows, DropOnItsOwnRowChangesNothingButStillDisables) {
   for (int target : {3, 19}) {
