@@ -3,6 +3,7 @@
 # virtual display and writes docs/screenshots/<name>.png, cut to the window;
 # a few more show the settings panel or options taken from a Kaveta.INI.
 # Usage: scripts/screenshots.sh <win-build-dir> [name ...]   (default: all)
+# KAVETA_SHOT_DPI=144 takes them at that DPI, as <name>-144.png.
 set -euo pipefail
 build=$(cd "${1:?usage: scripts/screenshots.sh <win-build-dir> [name ...]}" && pwd)
 shift
@@ -26,6 +27,14 @@ done
 # Wine draws the caption and the frame itself, as Windows does; there is no
 # window manager on the virtual display to do it.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+dpi=${KAVETA_SHOT_DPI:-96}
+suffix=
+if [ "$dpi" != 96 ]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  wineserver -k
+  wineserver -w
+  suffix=-$dpi
+fi
 
 # The host settings of the example.
 while IFS='=' read -r name value; do
@@ -58,6 +67,7 @@ settings_file() {
 # name:mode:panel:options, where options are settings_file's (none: no
 # settings file, the built-in values).
 shots=(C2:C2:: C2-totals:C2::Goukei=1 settings:C2:settings:Keta=2,Hasuu=1,Goukei=1
+  C2-preview:C2:preview:Goukei=1 C2-breakdown:C2:preview:Sansha=1,Goukei=1
   C1:C1:: M6:M6:: M3:M3:: M4:M4:: M5:M5:: M7:M7:: layer-naming:::)
 for shot in "${shots[@]}"; do
   IFS=: read -r name mode panel options <<<"$shot"
@@ -79,8 +89,8 @@ for shot in "${shots[@]}"; do
     sleep 0.1
   done
   if read -r left top width height < "$work/rect"; then
-    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/$name.png"
-    echo "$name: ${width}x${height} -> docs/screenshots/$name.png"
+    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/$name$suffix.png"
+    echo "$name: ${width}x${height} -> docs/screenshots/$name$suffix.png"
   else
     echo "FAILED: $name: $(cat "$work/err")"
     status=1

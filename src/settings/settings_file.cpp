@@ -153,6 +153,30 @@ bool AtDefault(Kaveta& k, const Entry& e) {
   return false;
 }
 
+// The preview's place belongs to this program's own settings file, not to
+// table files; it is written only by a run that showed the preview, so a
+// file of a run that never did keeps its bytes.
+constexpr const char* kPreviewSection = "Preview";
+constexpr const char* kPreviewKeys[4] = {"Left", "Top", "Width", "Height"};
+
+void LoadPreviewPlace(Kaveta& k, const IniBatch& file) {
+  std::int32_t v[4] = {};
+  for (int i = 0; i < 4; ++i)
+    if (!StoredWholeNumber(file.Read(kPreviewSection, kPreviewKeys[i]), -32768, 32767, v[i])) return;
+  if (v[2] <= 0 || v[3] <= 0) return;
+  k.preview.stored = true;
+  k.preview.left = v[0];
+  k.preview.top = v[1];
+  k.preview.width = v[2];
+  k.preview.height = v[3];
+}
+
+void SavePreviewPlace(const Kaveta& k, IniBatch& file) {
+  if (!k.preview.opened) return;
+  const int v[4] = {k.preview.left, k.preview.top, k.preview.width, k.preview.height};
+  for (int i = 0; i < 4; ++i) file.Write(kPreviewSection, kPreviewKeys[i], std::to_string(v[i]));
+}
+
 }  // namespace
 
 void loadINI(Kaveta& k, const IniBatch& file) {
@@ -174,11 +198,13 @@ void saveINI(Kaveta& k, IniBatch& file) {
 void loadINI(Kaveta& k, const std::string& iniFileName) {
   const IniBatch file(k.env, iniFileName);
   loadINI(k, file);
+  if (file.FileExisted()) LoadPreviewPlace(k, file);
 }
 
 bool saveINI(Kaveta& k, const std::string& iniFileName) {
   IniBatch file(k.env, iniFileName);
   saveINI(k, file);
+  SavePreviewPlace(k, file);
   return file.Commit();
 }
 

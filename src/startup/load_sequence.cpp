@@ -51,7 +51,9 @@ void SetUpLayerNaming(Kaveta& k, bool external) {
   w.width = 3300;
   w.files.enabled = false;
   w.henshu.enabled = false;
-  w.option.enabled = false;
+  // The external form draws a table, so its preview stays within reach.
+  w.option.enabled = external;
+  w.optSakuhyou.enabled = false;
   SetSwatchDigitCaptions(k);
 }
 
@@ -69,6 +71,7 @@ void FillAttributeLists(WindowModel& w) {
 
 void ApplyModeSetupFirst(Kaveta& k) {
   WindowModel& w = k.ui;
+  w.mnuPreview.enabled = IsTableMode(k.runMode) || k.runMode == RunMode::LayerNamingExternal;
   switch (k.runMode) {
     case RunMode::TableDesign:
       w.caption += "【表作成モード】";

@@ -29,6 +29,14 @@ struct Kaveta {
   bool writeItemCatalogue = false;
   int roundingMode = 0;  // a RoundingMode: 0 half up, 1 down, 2 up
 
+  // The table preview's place on the screen, in pixels: stored ones are
+  // used when it opens; written back only by a run that opened it.
+  struct PreviewPlace {
+    bool stored = false;  // read from the settings file
+    bool opened = false;  // shown in this run
+    int left = 0, top = 0, width = 0, height = 0;
+  } preview;
+
   // Rows the floating editors work on (0 while none).
   int currentNameRow = 0;
   int currentUnitRow = 0;

@@ -24,6 +24,12 @@ void optSakuhyou_Click(Kaveta& k) {
   k.ui.Frame1.visible = true;
 }
 
+void mnuPreview_Click(Kaveta& k) {
+  if (!k.ui.mnuPreview.enabled) return;
+  k.ui.mnuPreview.checked = !k.ui.mnuPreview.checked;
+  if (k.ui.mnuPreview.checked) k.preview.opened = true;
+}
+
 void cmdOptionOK_Click(Kaveta& k) {
   k.ui.Frame1.visible = false;
   k.ui.henshu.enabled = true;

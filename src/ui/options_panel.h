@@ -12,6 +12,9 @@ namespace kaveta {
 void optSakuhyou_Click(Kaveta& k);
 void cmdOptionOK_Click(Kaveta& k);
 
+// 設定 → 表のプレビュー: shows or hides the preview (its check mark).
+void mnuPreview_Click(Kaveta& k);
+
 // Ruled-line check k (0 outer frame, 1 vertical, 2 horizontal), after its
 // value has changed.
 void ckKeisen_Click(Kaveta& k, int kIndex);

@@ -154,6 +154,7 @@ WindowModel::WindowModel() {
   mnuMright = {"右"};
   option = {"設定(&O)"};
   optSakuhyou = {"作表設定(&S)"};
+  mnuPreview = {"表のプレビュー(&P)", false};
 }
 
 }  // namespace kaveta

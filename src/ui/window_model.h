@@ -85,7 +85,7 @@ struct WindowModel {
   // Menus.
   MenuItem files, mnuOpenhyou, mnuSaveHyou, bar1, kavetaend;
   MenuItem henshu, mnuMleft, mnuMcenter, mnuMright;
-  MenuItem option, optSakuhyou;
+  MenuItem option, optSakuhyou, mnuPreview;
   Timer Timer1;
 };
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -134,7 +135,8 @@ enum Menu {
   mnuMleft = 3011,
   mnuMcenter = 3012,
   mnuMright = 3013,
-  optSakuhyou = 3021
+  optSakuhyou = 3021,
+  mnuPreview = 3031
 };
 constexpr int kComboEdit = 1001;  // a combo box's own edit child
 }  // namespace id
@@ -151,6 +153,10 @@ RECT ScreenRect(HWND window);
 // centred caption and of the border), as 0x00BBGGRR.
 COLORREF ScreenColour(HWND control);
 HWND FocusOf(HWND topLevel);  // the window holding the keyboard focus
+// The process's visible top-level window of the class, or null.
+HWND TopLevelOfClass(DWORD processId, const std::wstring& className);
+// A hash of the client area's pixels as the screen shows them.
+std::uint64_t ClientPixelsHash(HWND window);
 std::vector<std::wstring> ComboItems(HWND combo);
 // Picks the entry as a user's pick: CB_SETCURSEL, then CBN_SELCHANGE.
 void PickComboEntry(HWND combo, const std::wstring& entry);

@@ -129,6 +129,53 @@ COLORREF ScreenColour(HWND control) {
   return colour;
 }
 
+HWND TopLevelOfClass(DWORD processId, const std::wstring& className) {
+  struct Search {
+    DWORD processId;
+    const std::wstring& className;
+    HWND found;
+  } search{processId, className, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->processId || !IsWindowVisible(window) || ClassName(window) != s->className)
+          return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::uint64_t ClientPixelsHash(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int width = client.right, height = client.bottom;
+  if (width <= 0 || height <= 0) return 0;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  std::uint64_t hash = 1469598103934665603ull;
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i)
+    hash = (hash ^ (p[i] & 0xFFFFFF)) * 1099511628211ull;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return hash;
+}
+
 HWND FocusOf(HWND topLevel) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

@@ -101,8 +101,13 @@ TEST_P(StartupLookTest, ShowsTheModesCaptionsAndStates) {
   EXPECT_TRUE(MenuItem(main, id::kavetaend).enabled);
   for (int item : {id::mnuMleft, id::mnuMcenter, id::mnuMright})
     EXPECT_EQ(MenuItem(main, item).checked, item == look.checkedAlignment) << "menu item " << item;
+  // The external layer naming keeps 設定 for the preview of the table it draws.
+  const bool external = std::wstring(look.mode) == L"M7";
   for (int position = 0; position < 3; ++position)
-    EXPECT_EQ(MenuBarItem(main, position).enabled, !look.layerNaming) << "menu " << position;
+    EXPECT_EQ(MenuBarItem(main, position).enabled, !look.layerNaming || (external && position == 2))
+        << "menu " << position;
+  EXPECT_EQ(MenuItem(main, id::optSakuhyou).enabled, !look.layerNaming);
+  EXPECT_EQ(MenuItem(main, id::mnuPreview).enabled, look.saveTable || external);
 
   // Hidden in every mode at start: the settings panel, the two floating
   // editors and the controls that are never shown.

@@ -82,7 +82,11 @@ TEST(LoadSequence, PerModeSetUp) {
     EXPECT_EQ(w.Label3.text, naming ? "レイヤ名" : "項　目　名");
     EXPECT_EQ(w.Label2.text, naming ? "ﾍﾟｲﾝﾄ色" : "Solid");
     EXPECT_EQ(w.Label4.text, naming ? "グループ:" : "タイトル：");
-    EXPECT_EQ(w.files.enabled && w.henshu.enabled && w.option.enabled, !naming);
+    EXPECT_EQ(w.files.enabled && w.henshu.enabled && w.optSakuhyou.enabled, !naming);
+    // The external naming draws a table: its preview stays within reach.
+    const bool external = c.mode == RunMode::LayerNamingExternal;
+    EXPECT_EQ(w.option.enabled, !naming || external);
+    EXPECT_EQ(w.mnuPreview.enabled, IsTableMode(c.mode) || external);
     if (naming) {
       EXPECT_EQ(w.Command2.left, 2450);
       EXPECT_EQ(w.Command2.top, 6135);

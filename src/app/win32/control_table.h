@@ -52,6 +52,8 @@ inline constexpr int kCmdAlignLeft = 3011;
 inline constexpr int kCmdAlignCentre = 3012;
 inline constexpr int kCmdAlignRight = 3013;
 inline constexpr int kCmdTableSettings = 3021;
+inline constexpr int kCmdPreview = 3031;
+inline constexpr int kCmdPreviewClosed = 3033;  // posted by the preview when closed
 
 inline constexpr int kFrame1Id = 2614;
 

@@ -56,6 +56,10 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
       case kCmdAlignCentre: Run([&k] { mnuMcenter_Click(k); }); break;
       case kCmdAlignRight: Run([&k] { mnuMright_Click(k); }); break;
       case kCmdTableSettings: Run([&k] { optSakuhyou_Click(k); }); break;
+      case kCmdPreview: Run([&k] { mnuPreview_Click(k); }); break;
+      case kCmdPreviewClosed:
+        Run([&k] { if (k.ui.mnuPreview.checked) mnuPreview_Click(k); });
+        break;
       default: break;
     }
     return;

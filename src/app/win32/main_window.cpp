@@ -43,6 +43,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       OnCommand(GET_WM_COMMAND_ID(wp, lp), GET_WM_COMMAND_CMD(wp, lp),
                 GET_WM_COMMAND_HWND(wp, lp));
+      // Typing reaches the model without a handler; the preview follows it.
+      if (preview_) preview_->Refresh();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -66,6 +68,7 @@ void MainWindow::OnCreate() { CreateMenuBar(); }
 void MainWindow::CreateMenuBar() { SetMenu(hwnd_, BuildMenuBar(k_.ui)); }
 
 void MainWindow::OnDestroy() {
+  preview_.reset();
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
   brushes_.clear();
   PostQuitMessage(0);

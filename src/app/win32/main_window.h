@@ -8,11 +8,13 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/win32/control_table.h"
+#include "app/win32/preview_window.h"
 #include "ui/kaveta.h"
 
 namespace kaveta::view {
@@ -81,6 +83,8 @@ class MainWindow {
   void CreateMenuBar();
   void SyncControl(ViewControl& v);
   void SyncMenus();
+  // Opens or closes the preview as its menu check says, and repaints it.
+  void SyncPreview();
   void PlaceControl(ViewControl& v);
   RECT PlaceFor(const ViewControl& v) const;
   void InitialState(ViewControl& v);
@@ -112,6 +116,7 @@ class MainWindow {
   SwatchPress press_;
   std::string shownCaption_;
   std::vector<MenuItem> shownMenus_;  // as last applied, in menu-table order
+  std::unique_ptr<PreviewWindow> preview_;  // made only when first asked for
 };
 
 }  // namespace kaveta::view

@@ -25,6 +25,7 @@ constexpr MenuEntry kMenus[] = {
     {&WindowModel::mnuMright, kCmdAlignRight, -1},
     {&WindowModel::option, 0, 2},
     {&WindowModel::optSakuhyou, kCmdTableSettings, -1},
+    {&WindowModel::mnuPreview, kCmdPreview, -1},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/win32/main_window.h"
 #include "app/win32/menus.h"
 #include "platform/win32/wide_text.h"
+#include "ui/options_panel.h"
 #include "ui/totals.h"
 
 namespace kaveta::view {
@@ -57,6 +58,21 @@ void MainWindow::Sync() {
   if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
   for (ViewControl& v : controls_) SyncControl(v);
   syncing_ = false;
+  SyncPreview();
+}
+
+void MainWindow::SyncPreview() {
+  if (k_.ui.mnuPreview.checked && !preview_) {
+    preview_ = std::make_unique<PreviewWindow>(k_);
+    if (!preview_->Open(instance_, hwnd_, dpi_)) {
+      preview_.reset();
+      k_.ui.mnuPreview.checked = false;
+      SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_);
+    }
+  } else if (!k_.ui.mnuPreview.checked && preview_) {
+    preview_.reset();
+  }
+  if (preview_) preview_->Refresh();
 }
 
 void MainWindow::SyncControl(ViewControl& v) {

@@ -17,6 +17,10 @@ const char kNotCopied[] =
     "他のプログラムがクリップボードを使っていないか確かめてください。\r\n"
     "図面への書き込みはこのまま続けます。";
 
+const char kPictureNotCopied[] =
+    "クリップボードを使えないため、画像をコピーできませんでした。\r\n"
+    "他のプログラムがクリップボードを使っていないか確かめてください。";
+
 // Clipboard data must live in movable global memory that the clipboard
 // then owns.
 HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
@@ -58,6 +62,17 @@ bool Win32Clipboard::Open() {
     if (OpenClipboard(owner_)) return true;
   }
   return false;
+}
+
+bool Win32Clipboard::SetBitmap(HBITMAP bitmap) {
+  if (!Open()) {
+    ShowMessageWin32(kPictureNotCopied, MsgIcon::Exclamation, MsgButtons::Ok, {owner_, false});
+    return false;
+  }
+  EmptyClipboard();
+  const bool taken = SetClipboardData(CF_BITMAP, bitmap) != nullptr;
+  CloseClipboard();
+  return taken;
 }
 
 void Win32Clipboard::SetText(const std::string& text) {

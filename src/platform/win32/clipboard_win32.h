@@ -19,6 +19,9 @@ class Win32Clipboard : public Clipboard {
   // then a message. Either way the caller goes on (the drawing output
   // matters more than the copy).
   void SetText(const std::string& text) override;
+  // A picture for pasting into a report; the clipboard takes the bitmap
+  // over. False (after the message) when the clipboard could not be had.
+  bool SetBitmap(HBITMAP bitmap);
 
  private:
   bool Open();

@@ -1,6 +1,6 @@
-// show_window.exe <kaveta.exe> [mode] [settings]: starts the window as the
-// host does, answers the load's message boxes with OK, opens the settings
-// panel when asked, brings the window to the front and prints its screen
+// show_window.exe <kaveta.exe> [mode] [settings|preview]: starts the window
+// as the host does, answers the load's message boxes with OK, opens the
+// settings panel or the table preview when asked, brings the window to the front and prints its screen
 // rectangle as "left top width height", for scripts/screenshots.sh. It then
 // waits until it is ended from outside.
 #include <cstdio>
@@ -37,8 +37,17 @@ int wmain(int argc, wchar_t** argv) {
                 "the settings panel");
     }
     BringToFront(main);
+    RECT r = ScreenRect(main);
+    if (argc > 3 && std::wstring(argv[3]) == L"preview") {
+      // The window and its preview beside it, in one picture.
+      Command(main, id::mnuPreview);
+      HWND preview = nullptr;
+      WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
+                kUiWaitMs, "the preview window");
+      const RECT p = ScreenRect(preview);
+      UnionRect(&r, &r, &p);
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it paint
-    const RECT r = ScreenRect(main);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     std::fflush(stdout);
     Sleep(INFINITE);
