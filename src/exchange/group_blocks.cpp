@@ -1,5 +1,7 @@
 #include "exchange/group_blocks.h"
 
+#include "platform/memory.h"
+
 namespace kaveta {
 namespace {
 
@@ -32,7 +34,10 @@ void GroupBlockLines::Note(int group, GroupBlock block, std::string_view line) {
     copied_.append(line);
   }
   // Grow by half: the list can reach a few megabytes.
-  if (noted_.size() == noted_.capacity()) noted_.reserve(noted_.size() + noted_.size() / 2 + 64);
+  if (noted_.size() == noted_.capacity()) {
+    noted_.reserve(noted_.size() + noted_.size() / 2 + 64);
+    AdviseLargeBuffer(noted_.data(), noted_.capacity() * sizeof(Noted));
+  }
   noted_.push_back(n);
 }
 
@@ -46,6 +51,7 @@ void GroupBlockLines::MoveInto(RunState& state) {
       // A fresh string: reserve on a used one may round up to double.
       std::string sized;
       sized.reserve(text.size() + sizes[g][b]);
+      AdviseLargeBuffer(sized.data(), sized.capacity());
       sized.append(text);
       text.swap(sized);
     }

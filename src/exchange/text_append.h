@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/memory.h"
+
 namespace kaveta {
 
 // Appends the line and CR LF. The texts can reach the size of the whole
@@ -15,6 +17,7 @@ inline void AppendLine(std::string& to, std::string_view line) {
   if (need > to.capacity()) {
     std::string grown;
     grown.reserve(std::max(need, to.size() + to.size() / 2 + 256));
+    AdviseLargeBuffer(grown.data(), grown.capacity());
     grown.append(to);
     to.swap(grown);
   }

@@ -1,5 +1,6 @@
 #include "settings/profile_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "text/ascii.h"
@@ -30,23 +31,6 @@ std::string_view TrimSpaces(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
-}
-
-// ASCII letters match in either case; a double-byte character only matches
-// itself, so a trail byte is never folded.
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  std::size_t i = 0;
-  while (i < a.size()) {
-    const std::size_t n = CharLength(a, i);
-    if (n == 2) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
-    } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-      return false;
-    }
-    i += n;
-  }
-  return true;
 }
 
 // Position of the first occurrence of c as a whole character, or npos.
@@ -108,75 +92,115 @@ std::string_view CutAtCharacter(std::string_view s, std::size_t limit) {
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+// ASCII letters match in either case; a double-byte character only matches
+// itself, so a trail byte is never folded: two names are the same name
+// exactly when their folded forms are equal.
+std::string Folded(std::string_view s) {
+  std::string out(s);
+  for (std::size_t i = 0; i < out.size();) {
+    const std::size_t n = CharLength(s, i);
+    if (n == 1) out[i] = AsciiLower(out[i]);
+    i += n;
+  }
+  return out;
+}
+
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view bytes) {
   std::size_t pos = 0;
+  std::size_t section = kNone;
   while (pos < bytes.size()) {
     std::size_t end = pos;
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    Line line{std::string(bytes.substr(pos, end - pos)), std::string()};
+    std::string_view lineEnd;
     if (end < bytes.size()) {
       const std::size_t endLength =
           bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
-      line.end = std::string(bytes.substr(end, endLength));
-      end += endLength;
+      lineEnd = bytes.substr(end, endLength);
     }
-    lines_.push_back(std::move(line));
-    pos = end;
+    const std::size_t line =
+        AddLine(std::string(bytes.substr(pos, end - pos)), std::string(lineEnd), last_);
+    if (lineEnd.empty()) unterminated_ = line;
+    if (const auto header = HeaderName(lines_[line].text))
+      section = IndexHeader(*header, line);
+    else if (section != kNone)
+      IndexKey(section, line);
+    pos = end + lineEnd.size();
   }
 }
 
-namespace {
-
-// Line range [header + 1, end) of the first section called name.
-struct SectionRange {
-  std::size_t header;
-  std::size_t end;
-};
-
-template <typename Lines>
-std::optional<SectionRange> FindSection(const Lines& lines, std::string_view name) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto header = HeaderName(lines[i].text);
-    if (!header || !SameName(*header, name)) continue;
-    std::size_t end = i + 1;
-    while (end < lines.size() && !HeaderName(lines[end].text)) ++end;
-    return SectionRange{i, end};
+std::size_t ProfileDocument::AddLine(std::string text, std::string end, std::size_t after) {
+  const std::size_t index = lines_.size();
+  Line line{std::move(text), std::move(end)};
+  if (after == kNone) {
+    line.next = first_;
+    first_ = index;
+  } else {
+    line.next = lines_[after].next;
+    lines_[after].next = index;
   }
-  return std::nullopt;
+  if (line.next == kNone) last_ = index;
+  lines_.push_back(std::move(line));
+  ++liveLines_;
+  return index;
 }
 
-template <typename Lines>
-std::optional<std::size_t> FindKey(const Lines& lines, const SectionRange& range,
-                                   std::string_view key) {
-  for (std::size_t i = range.header + 1; i < range.end; ++i) {
-    const auto entry = ParseKeyLine(lines[i].text);
-    if (entry && SameName(entry->name, key)) return i;
-  }
-  return std::nullopt;
+std::size_t ProfileDocument::IndexHeader(std::string_view name, std::size_t line) {
+  const auto [it, added] = sectionByName_.try_emplace(Folded(name), sections_.size());
+  if (!added) return kNone;
+  sections_.push_back(Section{line, {}, {}});
+  return it->second;
 }
 
-}  // namespace
+void ProfileDocument::IndexKey(std::size_t section, std::size_t line) {
+  const auto entry = ParseKeyLine(lines_[line].text);
+  if (!entry) return;
+  Section& s = sections_[section];
+  lines_[line].key = true;
+  s.byName[Folded(entry->name)].push_back(s.keyLines.size());
+  s.keyLines.push_back(line);
+}
+
+const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view name) const {
+  const auto it = sectionByName_.find(Folded(name));
+  return it == sectionByName_.end() ? nullptr : &sections_[it->second];
+}
+
+std::size_t ProfileDocument::FindKey(const Section& section, std::string_view key) const {
+  const auto it = section.byName.find(Folded(key));
+  return it == section.byName.end() ? kNone : it->second.front();
+}
+
+// The section's last key line, or its header when it has none. Lines that
+// stopped being keys are dropped from the end, so each is passed only once.
+std::size_t ProfileDocument::LastKeyLine(Section& section) {
+  while (!section.keyLines.empty()) {
+    const Line& line = lines_[section.keyLines.back()];
+    if (line.live && line.key) return section.keyLines.back();
+    section.keyLines.pop_back();
+  }
+  return section.header;
+}
 
 std::string ProfileDocument::Get(std::string_view section, std::string_view key,
                                  std::size_t bufferSize) const {
   section = TrimSpaces(section);
   key = TrimSpaces(key);
   if (bufferSize == 0 || key.empty()) return std::string();
-  const auto range = FindSection(lines_, section);
-  if (!range) return std::string();
-  const auto at = FindKey(lines_, *range, key);
-  if (!at) return std::string();
-  const std::string_view value = CleanValue(ParseKeyLine(lines_[*at].text)->value);
+  const Section* s = FindSection(section);
+  if (!s) return std::string();
+  const std::size_t at = FindKey(*s, key);
+  if (at == kNone) return std::string();
+  const std::string_view value = CleanValue(ParseKeyLine(lines_[s->keyLines[at]].text)->value);
   return std::string(CutAtCharacter(value, bufferSize - 1));
 }
 
 bool ProfileDocument::Has(std::string_view section, std::string_view key) const {
   section = TrimSpaces(section);
   key = TrimSpaces(key);
-  const auto range = FindSection(lines_, section);
-  return range && !key.empty() && FindKey(lines_, *range, key).has_value();
+  const Section* s = FindSection(section);
+  return s && !key.empty() && FindKey(*s, key) != kNone;
 }
 
 bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -190,25 +214,43 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
   if (TrimFileBlanks(key) != key || TrimFileBlanks(section) != section) return false;
   if (key.front() == ';' || key.front() == '[') return false;
 
-  const auto range = FindSection(lines_, section);
-  if (range) {
-    if (const auto at = FindKey(lines_, *range, key)) {
-      Line& line = lines_[*at];
+  const std::string newLine = std::string(key) + "=" + std::string(value);
+  if (const auto found = sectionByName_.find(Folded(section)); found != sectionByName_.end()) {
+    const std::size_t index = found->second;
+    Section& s = sections_[index];
+    const auto named = s.byName.find(Folded(key));
+    if (named != s.byName.end()) {
+      const std::size_t at = named->second.front();
+      Line& line = lines_[s.keyLines[at]];
       line.text = std::string(ParseKeyLine(line.text)->name) + "=" + std::string(value);
       line.end = "\r\n";
+      // A name ending in a lone lead byte takes the '=' as its trail byte:
+      // the line then reads as another key, or as none.
+      const auto again = ParseKeyLine(line.text);
+      if (!again || Folded(again->name) != named->first) {
+        named->second.pop_front();
+        if (named->second.empty()) s.byName.erase(named);
+        if (!again) {
+          line.key = false;
+        } else {
+          auto& places = s.byName[Folded(again->name)];
+          places.insert(std::lower_bound(places.begin(), places.end(), at), at);
+        }
+      }
       return true;
     }
-    std::size_t after = range->header;
-    for (std::size_t i = range->header + 1; i < range->end; ++i)
-      if (ParseKeyLine(lines_[i].text)) after = i;
+    const std::size_t after = LastKeyLine(s);
     if (lines_[after].end.empty()) lines_[after].end = "\r\n";
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after) + 1,
-                  Line{std::string(key) + "=" + std::string(value), "\r\n"});
+    IndexKey(index, AddLine(newLine, "\r\n", after));
     return true;
   }
-  if (!lines_.empty() && lines_.back().end.empty()) lines_.back().end = "\r\n";
-  lines_.push_back(Line{"[" + std::string(section) + "]", "\r\n"});
-  lines_.push_back(Line{std::string(key) + "=" + std::string(value), "\r\n"});
+  if (unterminated_ != kNone && lines_[unterminated_].live && lines_[unterminated_].end.empty())
+    lines_[unterminated_].end = "\r\n";
+  const std::size_t header = AddLine("[" + std::string(section) + "]", "\r\n", last_);
+  // The header reads back as the section itself except after a lone lead byte.
+  const std::size_t index = IndexHeader(*HeaderName(lines_[header].text), header);
+  const std::size_t line = AddLine(newLine, "\r\n", last_);
+  if (index != kNone) IndexKey(index, line);
   return true;
 }
 
@@ -216,19 +258,30 @@ bool ProfileDocument::Delete(std::string_view section, std::string_view key) {
   section = TrimSpaces(section);
   key = TrimSpaces(key);
   if (key.empty()) return false;
-  const auto range = FindSection(lines_, section);
-  if (!range) return false;
-  const auto at = FindKey(lines_, *range, key);
-  if (!at) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*at));
+  const auto found = sectionByName_.find(Folded(section));
+  if (found == sectionByName_.end()) return false;
+  Section& s = sections_[found->second];
+  const auto named = s.byName.find(Folded(key));
+  if (named == s.byName.end()) return false;
+  Line& line = lines_[s.keyLines[named->second.front()]];
+  line.live = false;
+  line.key = false;
+  --liveLines_;
+  named->second.pop_front();
+  if (named->second.empty()) s.byName.erase(named);
   return true;
 }
 
 std::string ProfileDocument::Bytes() const {
+  std::size_t size = 0;
+  for (std::size_t i = first_; i != kNone; i = lines_[i].next)
+    if (lines_[i].live) size += lines_[i].text.size() + lines_[i].end.size();
   std::string out;
-  for (const Line& line : lines_) {
-    out += line.text;
-    out += line.end;
+  out.reserve(size);
+  for (std::size_t i = first_; i != kNone; i = lines_[i].next) {
+    if (!lines_[i].live) continue;
+    out += lines_[i].text;
+    out += lines_[i].end;
   }
   return out;
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kaveta {
@@ -186,6 +189,171 @@ TEST(ProfileFile, RefusesWritesThatWouldBreakLines) {
     ProfileDocument doc(before);
     EXPECT_FALSE(doc.Set(s[0], s[1], s[2]));
     EXPECT_EQ(doc.Bytes(), before);
+  }
+}
+
+// One edit of a run: a write, or a delete when value is absent.
+struct Edit {
+  std::string section, key;
+  std::optional<std::string> value;
+};
+
+// Each edit on a file parsed anew from the bytes the previous one wrote, as
+// separate saves of single entries do it.
+std::string OneAtATime(const std::string& before, const std::vector<Edit>& edits) {
+  std::string bytes = before;
+  for (const Edit& e : edits) {
+    ProfileDocument doc(bytes);
+    if (e.value)
+      doc.Set(e.section, e.key, *e.value);
+    else
+      doc.Delete(e.section, e.key);
+    bytes = doc.Bytes();
+  }
+  return bytes;
+}
+
+// The same edits on one document, checking after each that it reads as the
+// file written so far would.
+std::string InOneBatch(const std::string& before, const std::vector<Edit>& edits,
+                       const std::vector<std::pair<std::string, std::string>>& probes) {
+  ProfileDocument doc(before);
+  std::string expected = before;
+  for (const Edit& e : edits) {
+    ProfileDocument single(expected);
+    const bool done = e.value ? doc.Set(e.section, e.key, *e.value) : doc.Delete(e.section, e.key);
+    EXPECT_EQ(done, e.value ? single.Set(e.section, e.key, *e.value)
+                            : single.Delete(e.section, e.key));
+    expected = single.Bytes();
+    for (const auto& [section, key] : probes) {
+      SCOPED_TRACE(section + "/" + key);
+      EXPECT_EQ(doc.Get(section, key, 1024), single.Get(section, key, 1024));
+      EXPECT_EQ(doc.Has(section, key), single.Has(section, key));
+    }
+  }
+  EXPECT_EQ(doc.Empty(), ProfileDocument(expected).Empty());
+  return doc.Bytes();
+}
+
+struct BatchCase {
+  const char* what;
+  std::string before;
+  std::vector<Edit> edits;
+  std::string after;  // the bytes both ways must give
+};
+
+TEST(ProfileFile, BatchOfEditsWritesWhatSingleSavesWrite) {
+  const std::string lone = "\x81";  // a lead byte with nothing after it
+  const std::vector<BatchCase> cases = {
+      {"new sections in the order written",
+       "",
+       {{"Solid", "c_1", "1"}, {"koukoku", "k_1", "a"}, {"Solid", "c_17", "2"},
+        {"koukoku", "k_2", "b"}, {"Solid", "c_1", "3"}},
+       "[Solid]\r\nc_1=3\r\nc_17=2\r\n[koukoku]\r\nk_1=a\r\nk_2=b\r\n"},
+      {"keys in any case replace the file's spelling",
+       "[GRID]\r\nSOTO_LC=1\r\n",
+       {{"grid", "soto_lc", "2"}, {"Grid", "Soto_LC", "3"}, {"grid", "Tate", "4"}},
+       "[GRID]\r\nSOTO_LC=3\r\nTate=4\r\n"},
+      {"deletes, then new keys after the last key left",
+       "[a]\r\nx=1\r\ny=2\r\n;c\r\n\r\n[b]\r\nz=3\r\n",
+       {{"a", "y", std::nullopt}, {"a", "w", "4"}, {"a", "x", std::nullopt}, {"a", "v", "5"},
+        {"b", "z", std::nullopt}, {"b", "z", "6"}},
+       "[a]\r\nw=4\r\nv=5\r\n;c\r\n\r\n[b]\r\nz=6\r\n"},
+      {"a deleted key written again goes last",
+       "[a]\r\nx=1\r\ny=2\r\n",
+       {{"a", "x", std::nullopt}, {"a", "x", "9"}},
+       "[a]\r\ny=2\r\nx=9\r\n"},
+      {"duplicate keys: edits reach the first, then the next",
+       "[a]\r\nx=1\r\nX=2\r\nx=3\r\n",
+       {{"a", "x", "a"}, {"a", "X", std::nullopt}, {"a", "x", "b"}, {"a", "x", std::nullopt},
+        {"a", "x", std::nullopt}, {"a", "x", "c"}},
+       "[a]\r\nx=c\r\n"},
+      {"only the first duplicate section is edited",
+       "[a]\r\nx=1\r\n[A]\r\nx=2\r\ny=3\r\n",
+       {{"a", "y", "4"}, {"A", "x", std::nullopt}, {"a", "x", "5"}},
+       "[a]\r\ny=4\r\nx=5\r\n[A]\r\nx=2\r\ny=3\r\n"},
+      {"deleting what is not there changes nothing",
+       "[a]\r\nx=1\r\n",
+       {{"a", "y", std::nullopt}, {"b", "x", std::nullopt}, {"a", "", std::nullopt}},
+       "[a]\r\nx=1\r\n"},
+      {"everything deleted leaves the headers",
+       "[a]\r\nx=1\r\n[b]\r\ny=2",
+       {{"a", "x", std::nullopt}, {"b", "y", std::nullopt}, {"c", "z", "1"}},
+       "[a]\r\n[b]\r\n[c]\r\nz=1\r\n"},
+      {"missing final break: delete the last line, then a new section",
+       "[a]\r\nx=1\r\ny=2",
+       {{"a", "y", std::nullopt}, {"b", "k", "1"}},
+       "[a]\r\nx=1\r\n[b]\r\nk=1\r\n"},
+      {"missing final break: a key added after it",
+       "[a]\r\nx=1",
+       {{"a", "y", "2"}, {"a", "z", "3"}, {"a", "x", "0"}},
+       "[a]\r\nx=0\r\ny=2\r\nz=3\r\n"},
+      {"refused writes change nothing",
+       "[a]\r\nx=1\r\n",
+       {{"a", "x", "1\r\n[b]"}, {"a", "k=j", "v"}, {"a]", "x", "v"}, {"a", "y", "2"}},
+       "[a]\r\nx=1\r\ny=2\r\n"},
+      {"comments and lines before the first header are no keys",
+       "x=0\r\n[a]\r\n;x=1\r\n",
+       {{"a", "x", "2"}, {"a", "x", std::nullopt}, {"a", "x", "3"}},
+       "x=0\r\n[a]\r\nx=3\r\n;x=1\r\n"},
+      {"Shift_JIS names: trail bytes are not folded",
+       "[\x83\x41]\r\n\x83\x41=1\r\n",
+       {{"\x83\x61", "\x83\x41", "2"}, {"\x83\x41", "\x83\x61", "3"}, {"\x83\x41", "\x83\x41", "4"}},
+       "[\x83\x41]\r\n\x83\x41=4\r\n\x83\x61=3\r\n[\x83\x61]\r\n\x83\x41=2\r\n"},
+      // A name ending in a lone lead byte swallows the '=' or the ']' after
+      // it: such an entry cannot be found again, and each write adds one. A
+      // value with '=' makes the line a key of another name, and new keys
+      // follow that line.
+      {"a key ending in a lone lead byte",
+       "[a]\r\n",
+       {{"a", "k" + lone, "v"}, {"a", "k" + lone, "w=x"}, {"a", "k" + lone, "y"}},
+       "[a]\r\nk" + lone + "=w=x\r\nk" + lone + "=y\r\nk" + lone + "=v\r\n"},
+      {"a found key that no longer reads as one once written",
+       "[a]\r\nk" + lone + " =1\r\nz=0\r\n",
+       {{"a", "k" + lone, "2"}, {"a", "k" + lone, "3"}},
+       "[a]\r\nk" + lone + "=2\r\nz=0\r\nk" + lone + "=3\r\n"},
+      {"a section ending in a lone lead byte",
+       "",
+       {{"s" + lone, "k", "1"}, {"s" + lone, "k", "2"}},
+       "[s" + lone + "]\r\nk=1\r\n[s" + lone + "]\r\nk=2\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::pair<std::string, std::string>> probes;
+    for (const Edit& e : c.edits) probes.push_back({e.section, e.key});
+    probes.push_back({"a", "x"});
+    EXPECT_EQ(OneAtATime(c.before, c.edits), c.after);
+    EXPECT_EQ(InOneBatch(c.before, c.edits, probes), c.after);
+  }
+}
+
+// Seeded runs of edits over few names, so that cases meet: case variants,
+// duplicates, deletes and re-adds, comments and blank lines between keys.
+TEST(ProfileFile, RandomBatchesWriteWhatSingleSavesWrite) {
+  const std::vector<std::string> sections = {"a", "A", "b", "\x83\x41", "\x83\x61"};
+  const std::vector<std::string> keys = {"x", "X", "y", "z1", "\x83\x5D"};
+  const std::vector<std::string> fileLines = {"[a]", "[B]",  "x=1", "X = 2", "y=3", ";x=4",
+                                              "",    "note", "z1=", "[\x83\x41]", "\x83\x5D=5"};
+  std::mt19937 random(18);
+  for (int run = 0; run < 300; ++run) {
+    SCOPED_TRACE(run);
+    std::string before;
+    const int lines = static_cast<int>(random() % 12);
+    for (int i = 0; i < lines; ++i) {
+      before += fileLines[random() % fileLines.size()];
+      if (i + 1 < lines || random() % 2) before += random() % 3 ? "\r\n" : "\n";
+    }
+    std::vector<Edit> edits;
+    std::vector<std::pair<std::string, std::string>> probes;
+    const int count = 1 + static_cast<int>(random() % 30);
+    for (int i = 0; i < count; ++i) {
+      Edit e{sections[random() % sections.size()], keys[random() % keys.size()], std::nullopt};
+      if (random() % 3) e.value = std::to_string(i);
+      edits.push_back(e);
+      probes.push_back({e.section, e.key});
+    }
+    SCOPED_TRACE(before);
+    EXPECT_EQ(InOneBatch(before, edits, probes), OneAtATime(before, edits));
   }
 }
 

@@ -1,9 +1,11 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include <utility>
 
 #include "platform/ini_registry.h"
+#include "platform/memory.h"
 #include "platform/system.h"
 
 namespace kaveta {
@@ -69,8 +72,10 @@ class PosixFileSystem : public FileSystem {
     // At its size from the start: growing by doubling would hold up to twice
     // a large selection while it is read.
     struct stat info;
-    if (::fstat(::fileno(f), &info) == 0 && info.st_size > 0)
+    if (::fstat(::fileno(f), &info) == 0 && info.st_size > 0) {
       bytes.reserve(static_cast<std::size_t>(info.st_size));
+      AdviseLargeBuffer(bytes.data(), bytes.capacity());
+    }
     char buffer[65536];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
@@ -108,6 +113,17 @@ class PosixFileSystem : public FileSystem {
 };
 
 }  // namespace
+
+void AdviseLargeBuffer(void* data, std::size_t size) {
+  constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+  if (size < 2 * kHugePage) return;
+  // Only the whole huge pages inside the buffer: the advice covers the
+  // pages it names, and the buffer's ends share pages with other data.
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+  const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
+  if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
 
 std::unique_ptr<FileSystem> MakeSystemFileSystem() { return std::make_unique<PosixFileSystem>(); }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/memory.h"
 #include "platform/system.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/wide_text.h"
@@ -125,6 +126,9 @@ class Win32FileSystem : public FileSystem {
 };
 
 }  // namespace
+
+// Windows keeps large pages for privileged processes: nothing to ask for.
+void AdviseLargeBuffer(void*, std::size_t) {}
 
 std::unique_ptr<FileSystem> MakeSystemFileSystem() { return std::make_unique<Win32FileSystem>(); }
 
