@@ -50,13 +50,17 @@ void MainWindow::Sync() {
   if (controls_.empty() || !controls_.front().hwnd) return;  // not built yet
   RefreshTotalsRow(k_);  // follows every edit of the rows and settings
   syncing_ = true;
+  SyncFrame();
+  for (ViewControl& v : controls_) SyncControl(v);
+  syncing_ = false;
+}
+
+void MainWindow::SyncFrame() {
   if (shownCaption_ != k_.ui.caption) {
     SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
     shownCaption_ = k_.ui.caption;
   }
   if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
-  for (ViewControl& v : controls_) SyncControl(v);
-  syncing_ = false;
 }
 
 void MainWindow::SyncControl(ViewControl& v) {
