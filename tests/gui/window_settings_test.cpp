@@ -57,6 +57,32 @@ TEST(SettingsPanel, UntickedVerticalRulesLeaveThemOutOfTheTable) {
   EXPECT_TRUE(want == got) << FirstDifference(want, got);
 }
 
+// The panel's contents lie in the order of their place on it, whenever each
+// was made: the Tab key walks them top to bottom, and the frame inside lies
+// below the controls it surrounds. Opened twice, nothing is made twice.
+TEST(SettingsPanel, ContentsKeepTheirOrderOverRepeatedOpenings) {
+  ProgramFolder folder;
+  PrepareCase(folder, "area_new");
+  Program kaveta(folder, L"C2");
+  const HWND main = kaveta.MainWindow();
+  const std::vector<int> expected = {
+      2530, 2615, 2533, 2616, 2621, 2535, 2403, 2404, 2534, 2617, 2540,
+      2500, 2409, 2401, 2405, 2501, 2410, 2402, 2406, 2502, 2411, 2407, 2408,
+      2511, 2510, 2622, 2623, 2541, 2620, 2520, 2521, 2619, 2618};
+  for (int opening = 1; opening <= 2; ++opening) {
+    SCOPED_TRACE(opening);
+    Command(main, id::optSakuhyou);
+    const HWND panel = Control(main, id::Frame1);
+    WaitUntil([&] { return Visible(panel); }, kUiWaitMs, "the settings panel");
+    std::vector<int> order;
+    for (HWND child = GetWindow(panel, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      order.push_back(GetDlgCtrlID(child));
+    EXPECT_EQ(order, expected);
+    Click(Control(main, id::cmdOptionOK));
+    WaitUntil([&] { return !Visible(panel); }, kUiWaitMs, "the settings panel to close");
+  }
+}
+
 enum class Way { ExitMenu, CloseMessage, CloseBox };
 
 struct ExitCase {

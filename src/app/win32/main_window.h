@@ -80,6 +80,8 @@ class MainWindow {
   void OnDestroy();
 
   void CreateControls();
+  // The caption and the menu bar.
+  void SyncFrame();
   void CreateMenuBar();
   void SyncControl(ViewControl& v);
   void SyncMenus();

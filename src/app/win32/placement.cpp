@@ -56,7 +56,9 @@ void MainWindow::MoveToHostMonitor() {
 void MainWindow::Build() {
   MoveToHostMonitor();
   CreateControls();
-  Sync();
+  // The controls were made as the model has them: only the caption and the
+  // menus are left.
+  SyncFrame();
 }
 
 void MainWindow::Show() {

@@ -51,11 +51,7 @@ void MainWindow::Sync() {
   if (controls_.empty() || !controls_.front().hwnd) return;  // not built yet
   RefreshTotalsRow(k_);  // follows every edit of the rows and settings
   syncing_ = true;
-  if (shownCaption_ != k_.ui.caption) {
-    SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
-    shownCaption_ = k_.ui.caption;
-  }
-  if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
+  SyncFrame();
   for (ViewControl& v : controls_) SyncControl(v);
   syncing_ = false;
   SyncPreview();
@@ -73,6 +69,14 @@ void MainWindow::SyncPreview() {
     preview_.reset();
   }
   if (preview_) preview_->Refresh();
+}
+
+void MainWindow::SyncFrame() {
+  if (shownCaption_ != k_.ui.caption) {
+    SetWindowTextW(hwnd_, Utf8ToWide(k_.ui.caption).c_str());
+    shownCaption_ = k_.ui.caption;
+  }
+  if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
 }
 
 void MainWindow::SyncControl(ViewControl& v) {
