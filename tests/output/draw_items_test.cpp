@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "output/area_table.h"
 #include "output/output_fixture.h"
+#include "output/preview_scene.h"
 
 namespace kaveta {
 namespace {
 
 using testing::Harness;
+using testing::kGreen;
 using testing::kRed;
 using testing::SetPanel;
 using testing::SetRow;
@@ -41,6 +45,110 @@ TEST(DrawItems, ListWritesTheTableAndReadsBackFromIt) {
     EXPECT_EQ(again.text(), written.text());
     EXPECT_NE(written.text().find("12.1499996185303"), std::string::npos);
   }
+}
+
+// Equal numbers and texts; the precision marks may differ where a number
+// reads the same in both (12 is 12 in single and double).
+bool SameItem(const DrawItem& a, const DrawItem& b) {
+  return a.kind == b.kind && a.text == b.text && a.colour == b.colour && a.v == b.v &&
+         ItemLine(a) == ItemLine(b);
+}
+
+// Seeded window states: Japanese and empty names, each alignment, rule
+// groups on and off, empty rows, the totals row and the breakdown's option.
+TEST(DrawItems, RandomWindowStatesWriteAndReadBackAsTheList) {
+  const char* const names[] = {"", "駐車場", "ABC", "緑地　面積", "ｶﾅ", "敷地面積(建築基準法)"};
+  const char* const quantities[] = {"", "1.5", "12,345.678", "-", "0.000"};
+  const char* const units[] = {"m^2", "㎡", "坪", ""};
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 200; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    Harness h;
+    Kaveta k = h.Make(round % 3 == 0 ? RunMode::TableDesign : RunMode::AreaNewTable);
+    SetPanel(k);
+    for (auto& box : k.ui.ckKeisen) box.value = static_cast<int>(random() % 2);
+    k.itemAlignment = static_cast<int>(random() % 3);
+    k.ui.chkGoukei.value = static_cast<int>(random() % 2);
+    k.ui.Comboketa.text = std::to_string(static_cast<int>(random() % 6) - 1);
+    k.ui.txtHyoumei.text = names[random() % std::size(names)];
+    for (int r = 1; r <= kRows; ++r) {
+      if (random() % 3 == 0) continue;  // an empty row
+      SetRow(k, r, static_cast<std::int32_t>(random() % 0x1000000),
+             static_cast<std::int32_t>(random() % 0x1000000), names[random() % std::size(names)],
+             quantities[random() % std::size(quantities)], units[random() % std::size(units)]);
+    }
+    TableInputs in;
+    std::string problem;
+    ASSERT_TRUE(ReadTableInputs(k, in, problem)) << problem;
+    const TableContent content = TableContentFromWindow(k);
+    OutputText written;
+    ComposeAreaTable(k, in, content, 0, written);
+    const DrawList items = AreaTableItems(k, in, content, 0);
+    OutputText fromList;
+    WriteItems(items, fromList);
+    ASSERT_EQ(fromList.text(), written.text());
+    const DrawList back = ParseItems(written.text());
+    ASSERT_EQ(back.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+      ASSERT_TRUE(SameItem(back[i], items[i])) << "item " << i << ": " << ItemLine(items[i]);
+    // The preview shows every text the host gets, where it gets it.
+    const PreviewScene scene = PreviewSceneOf(k);
+    std::size_t texts = 0;
+    for (const DrawItem& item : items) {
+      if (item.kind != ItemKind::Text) continue;
+      ASSERT_LT(texts + 1, scene.texts.size());
+      const SceneText& t = scene.texts[texts++ + 1];  // after the title
+      EXPECT_EQ(t.text, item.text);
+      EXPECT_EQ(t.x, item.v[0]);
+      EXPECT_EQ(t.y, item.v[1]);
+    }
+    EXPECT_EQ(scene.texts.size(), texts + 1);
+  }
+}
+
+TEST(PreviewScene, ReadsTheItemsAsTheHostDraws) {
+  Harness h;
+  Kaveta k = h.Make(RunMode::AreaNewTable);
+  SetPanel(k);
+  WorkedExampleRows(k);
+  k.state.penColourTable[1] = 0x112233;  // the frame's lc1
+  k.state.penColourTable[7] = 0x445566;  // the rows' rules, lc7
+  k.state.headerTextColour[3] = "7";
+  const PreviewScene scene = PreviewSceneOf(k);
+  ASSERT_TRUE(scene.problem.empty()) << scene.problem;
+  // The frame: a displacement run from the table's corner, closed.
+  ASSERT_GE(scene.lines.size(), 4u);
+  const double W = scene.lines[1].x2, H = -scene.lines[0].y2;
+  const double frame[4][4] = {{0, 0, 0, -H}, {0, -H, W, -H}, {W, -H, W, 0}, {W, 0, 0, 0}};
+  for (int i = 0; i < 4; ++i) {
+    const SceneLine& l = scene.lines[static_cast<std::size_t>(i)];
+    EXPECT_EQ((std::array<double, 4>{l.x1, l.y1, l.x2, l.y2}),
+              (std::array<double, 4>{frame[i][0], frame[i][1], frame[i][2], frame[i][3]}))
+        << "side " << i;
+    EXPECT_EQ(l.colour, 0x112233);
+    EXPECT_EQ(l.lineType, 3);
+  }
+  EXPECT_EQ(scene.lines.back().colour, 0x445566);
+  EXPECT_EQ(scene.lines.back().lineType, 5);
+  // Swatches in their colours, right half first as written.
+  ASSERT_EQ(scene.solids.size(), 4u);
+  EXPECT_EQ(scene.solids[0].colour, kGreen);
+  EXPECT_EQ(scene.solids[1].colour, kRed);
+  EXPECT_EQ(scene.texts.front().text, "面積表");
+  EXPECT_EQ(scene.texts.front().x, 1);
+  EXPECT_EQ(scene.texts.front().y, 1);
+  EXPECT_EQ(scene.textColour, 0x445566);
+  EXPECT_EQ(scene.textHeight, 4);
+  // Bounds: the table and the title's text above it.
+  EXPECT_EQ(scene.minX, 0);
+  EXPECT_EQ(scene.maxX, W);
+  EXPECT_EQ(scene.minY, -H);
+  EXPECT_EQ(scene.maxY, 1 + 4);
+
+  k.ui.Text2.text = "x";  // a setting that does not read: the message, no table
+  const PreviewScene none = PreviewSceneOf(k);
+  EXPECT_FALSE(none.problem.empty());
+  EXPECT_TRUE(none.Empty());
 }
 
 }  // namespace

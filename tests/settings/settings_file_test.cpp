@@ -256,6 +256,44 @@ TEST(SettingsFile, ChangedCheckBoxesActAsClicks) {
   EXPECT_EQ(w.k.ui.txtname[2].text, "lower");
 }
 
+TEST(SettingsFile, PreviewPlaceIsWrittenOnlyByARunThatShowedIt) {
+  SettingsWindow w;
+  w.h.files.files[kPath] = Utf8ToCp932(kFullFile);
+  loadINI(w.k, kPath);
+  EXPECT_FALSE(w.k.preview.stored);
+  w.k.preview.left = 5;  // moved about, never shown: nothing to keep
+  saveINI(w.k, kPath);
+  EXPECT_EQ(w.h.GetText(kPath), kFullFile);
+
+  w.k.preview = {false, true, -120, 40, 440, 330};
+  saveINI(w.k, kPath);
+  const std::string withPlace =
+      std::string(kFullFile) + "[Preview]\r\nLeft=-120\r\nTop=40\r\nWidth=440\r\nHeight=330\r\n";
+  EXPECT_EQ(w.h.GetText(kPath), withPlace);
+
+  SettingsWindow other;
+  other.h.files.files[kPath] = Utf8ToCp932(withPlace);
+  loadINI(other.k, kPath);
+  EXPECT_TRUE(other.k.preview.stored);
+  EXPECT_FALSE(other.k.preview.opened);
+  EXPECT_EQ(other.k.preview.left, -120);
+  EXPECT_EQ(other.k.preview.height, 330);
+  saveINI(other.k, kPath);  // not shown this time: the stored place stays as it was
+  EXPECT_EQ(other.h.GetText(kPath), withPlace);
+
+  // A place that does not read, or has no size, is not used.
+  for (const char* bad : {"Width=0", "Width=x", "Height=-5", "Left="}) {
+    SettingsWindow odd;
+    std::string file = withPlace;
+    const std::string key = std::string(bad).substr(0, std::string(bad).find('=') + 1);
+    const std::size_t at = file.find(key);
+    file.replace(at, file.find('\r', at) - at, bad);
+    odd.h.files.files[kPath] = Utf8ToCp932(file);
+    loadINI(odd.k, kPath);
+    EXPECT_FALSE(odd.k.preview.stored) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace kaveta
 

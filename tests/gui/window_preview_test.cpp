@@ -1,0 +1,96 @@
+// The table preview, opened from the menu and read back from the screen's
+// pixels: it follows a renamed row and a digits pick, copies its picture,
+// and closing it clears the menu's check while the window goes on working.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "driver.h"
+
+namespace kaveta::gui {
+namespace {
+
+constexpr int kCopyPicture = 3032;
+
+// The preview's pixels once two looks a little apart agree.
+std::uint64_t SettledPixels(HWND preview) {
+  std::uint64_t last = ClientPixelsHash(preview), now = 0;
+  WaitUntil(
+      [&] {
+        Sleep(150);
+        now = ClientPixelsHash(preview);
+        const bool same = now == last;
+        last = now;
+        return same;
+      },
+      kUiWaitMs, "the preview to settle");
+  return now;
+}
+
+std::uint64_t WaitForNewPixels(HWND preview, std::uint64_t before, const std::string& what) {
+  WaitUntil([&] { return ClientPixelsHash(preview) != before; }, kUiWaitMs,
+            "the preview to show " + what);
+  return SettledPixels(preview);
+}
+
+TEST(TablePreview, FollowsEditsCopiesItsPictureAndClosesFromItsFrame) {
+  ProgramFolder folder;
+  PrepareCase(folder, "area_new");
+  Program kaveta(folder, L"C2");
+  const HWND main = kaveta.MainWindow();
+  auto at = [&](int controlId) { return Control(main, controlId); };
+  ASSERT_TRUE(MenuItem(main, id::mnuPreview).enabled);
+  EXPECT_EQ(TopLevelOfClass(kaveta.Id(), L"KavetaPreview"), nullptr) << "made only when asked";
+
+  Command(main, id::mnuPreview);
+  HWND preview = nullptr;
+  WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
+            kUiWaitMs, "the preview window");
+  EXPECT_EQ(Text(preview), L"表のプレビュー");
+  EXPECT_EQ(GetWindow(preview, GW_OWNER), main);
+  EXPECT_TRUE(MenuItem(main, id::mnuPreview).checked);
+  RECT both;
+  const RECT m = ScreenRect(main), p = ScreenRect(preview);
+  EXPECT_FALSE(IntersectRect(&both, &m, &p)) << "beside the window, over none of its rows";
+  std::uint64_t pixels = SettledPixels(preview);
+
+  // A row renamed with the name editor.
+  Click(at(id::txtname(1)));
+  WaitUntil([&] { return Visible(at(id::Combo2)); }, kUiWaitMs, "the name editor");
+  TypeText(L"駐車場");
+  PressKey(VK_RETURN);
+  WaitUntil([&] { return Text(at(id::txtname(1))) == L"駐車場"; }, kUiWaitMs, "the new name");
+  pixels = WaitForNewPixels(preview, pixels, "the new name");
+
+  // The digits picked in the settings panel.
+  Command(main, id::optSakuhyou);
+  WaitUntil([&] { return Visible(at(id::Frame1)); }, kUiWaitMs, "the settings panel");
+  PickComboEntry(at(id::Comboketa), L"1");
+  Click(at(id::cmdOptionOK));
+  WaitUntil([&] { return !Visible(at(id::Frame1)); }, kUiWaitMs, "the panel to close");
+  pixels = WaitForNewPixels(preview, pixels, "one decimal");
+  const auto paintUs = reinterpret_cast<std::uintptr_t>(GetPropW(preview, L"KavetaPaintMicroseconds"));
+  EXPECT_GT(paintUs, 0u);
+  RecordProperty("paint_microseconds", static_cast<int>(paintUs - 1));
+
+  // 画像をコピー puts a bitmap of the table on the clipboard.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  PostMessageW(preview, WM_COMMAND, MAKEWPARAM(kCopyPicture, 0), 0);
+  WaitUntil([] { return IsClipboardFormatAvailable(CF_BITMAP) != FALSE; }, kUiWaitMs,
+            "a picture on the clipboard");
+
+  // Closed by its frame: the menu's check goes, the window still answers.
+  PostMessageW(preview, WM_CLOSE, 0, 0);
+  WaitUntil([&] { return !IsWindow(preview); }, kUiWaitMs, "the preview to close");
+  EXPECT_FALSE(MenuItem(main, id::mnuPreview).checked);
+  Click(at(id::txtname(2)));
+  WaitUntil([&] { return Visible(at(id::Combo2)); }, kUiWaitMs, "the name editor after closing");
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(kaveta.Running());
+  EXPECT_FALSE(HasMessageBox(kaveta.Id()));
+}
+
+}  // namespace
+}  // namespace kaveta::gui
