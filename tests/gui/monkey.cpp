@@ -61,7 +61,7 @@ std::vector<int> AllControlIds() {
 const std::vector<int> kCombos = {2401, 2402, 2403, 2404, 2405, 2406, 2407, 2408,
                                   2409, 2410, 2411, 2612, 2613, 2615, 2616, 2621};
 const int kMenuCommands[] = {id::mnuOpenhyou, id::mnuSaveHyou, id::kavetaend, id::mnuMleft,
-                             id::mnuMcenter,  id::mnuMright,   id::optSakuhyou};
+                             id::mnuMcenter,  id::mnuMright,   id::optSakuhyou, id::mnuPreview};
 
 // Files below `root` with size and time of last write: enough to tell that
 // something was written, without reading the program's copy each time.
@@ -380,7 +380,7 @@ class Monkey {
     } else if (roll < 790) {
       PickFromList();
     } else if (roll < 890) {
-      Menu(kMenuCommands[Pick(7)]);
+      Menu(kMenuCommands[Pick(8)]);
     } else if (roll < 950) {
       const HWND frame = Find(id::Frame1);
       if (frame != nullptr && Visible(frame))
