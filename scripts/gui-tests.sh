@@ -2,6 +2,11 @@
 # Runs the GUI tests: gui_test.exe drives the real kaveta.exe window under
 # Wine on a virtual display, in a fresh Wine prefix that is removed again.
 # Usage: scripts/gui-tests.sh <win-build-dir> [gtest options]
+# With no gtest options the monkey runs too, KAVETA_MONKEY_ACTIONS actions
+# per mode (300 unless set; 0 leaves it out). KAVETA_MONKEY_ONLY=1 runs only the monkey, at
+# KAVETA_MONKEY_DPI (96 unless set), for long runs:
+#   KAVETA_MONKEY_ONLY=1 KAVETA_MONKEY_ACTIONS=20000 KAVETA_MONKEY_DPI=144 \
+#     scripts/gui-tests.sh build-win
 set -euo pipefail
 build=$(cd "${1:?usage: scripts/gui-tests.sh <win-build-dir> [gtest options]}" && pwd)
 shift
@@ -46,19 +51,47 @@ unzip -q "$root/dist/kaveta-1.90-win64.zip" -d "$prefix/package"
 KAVETA_PACKAGE_DIR=$(winepath -w "$prefix/package/KAVETA")
 export KAVETA_PACKAGE_DIR
 
+monkey_actions=${KAVETA_MONKEY_ACTIONS:-300}
+unset KAVETA_MONKEY_ACTIONS
+# The monkey: a seeded random run of user actions in each mode.
+monkey() {
+  KAVETA_MONKEY_ACTIONS=$monkey_actions wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 \
+    --gtest_filter="${KAVETA_MONKEY_FILTER:-Modes/Monkey.*:MonkeyRegression*}" || {
+    echo "FAILED: the monkey"
+    return 1
+  }
+}
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  wineserver -k
+  wineserver -w
+}
+
+if [ "${KAVETA_MONKEY_ONLY:-}" = 1 ]; then
+  dpi=${KAVETA_MONKEY_DPI:-96}
+  [ "$dpi" = 96 ] || set_dpi "$dpi"
+  echo "-- the monkey, $monkey_actions actions per mode at $dpi DPI"
+  monkey
+  exit
+fi
+
 status=0
+# The monkey has its own run below.
+if [ $# -eq 0 ]; then set -- --gtest_filter='-Modes/Monkey.*:MonkeyRegression*'; plain=1; fi
 wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 "$@" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "FAILED: gui_test.exe (exit status $status)"
 fi
 
-# Again at 150 % (144 DPI): the window's size, placement and the real input
-# at scaled positions. Wine reads the DPI when its server starts.
-if [ $# -eq 0 ]; then
+if [ -n "${plain:-}" ]; then
+  if [ "$monkey_actions" -gt 0 ]; then
+    echo "-- the monkey, $monkey_actions actions per mode"
+    monkey || status=1
+  fi
+  # Again at 150 % (144 DPI): the window's size, placement and the real
+  # input at scaled positions. Wine reads the DPI when its server starts.
   echo "-- at 144 DPI"
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
-  wineserver -k
-  wineserver -w
+  set_dpi 144
   scaled='StartupLook.*:WindowSession*:Columns/FloatingEditor.*:RoundingList.*:TotalsRow.*'
   wine "$build/tests/gui/gui_test.exe" --gtest_brief=1 --gtest_filter="$scaled" || {
     echo "FAILED: gui_test.exe at 144 DPI"
