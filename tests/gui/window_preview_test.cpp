@@ -3,7 +3,9 @@
 // and closing it clears the menu's check while the window goes on working.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 #include "driver.h"
 
@@ -90,6 +92,53 @@ TEST(TablePreview, FollowsEditsCopiesItsPictureAndClosesFromItsFrame) {
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(kaveta.Running());
   EXPECT_FALSE(HasMessageBox(kaveta.Id()));
+}
+
+// Sixteen rows: the header of the example's selection and one square of its
+// own colour each.
+void WriteSixteenColours(const ProgramFolder& folder) {
+  const std::string example = ReadBytes(E2eData() / "area_new" / "TEMP.TXT");
+  std::string selection = example.substr(0, example.find("lg0"));
+  selection += "lg0\r\nly2\r\n";
+  for (int i = 0; i < 16; ++i) {
+    const int x = i * 2000;
+    selection += "lc10 " + std::to_string(0x101010 * i + 0x0F) + "\r\nsl " + std::to_string(x) +
+                 " 0 " + std::to_string(x + 1500) + " 0 " + std::to_string(x + 1500) + " 1500 " +
+                 std::to_string(x) + " 1500\r\n";
+  }
+  std::FILE* f = _wfopen((folder.Path() / "TEMP.TXT").c_str(), L"wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(selection.data(), 1, selection.size(), f);
+  std::fclose(f);
+}
+
+TEST(TablePreview, RepaintsSixteenRowsWellWithinATenthOfASecond) {
+  ProgramFolder folder;
+  PrepareCase(folder, "area_new");
+  WriteSixteenColours(folder);
+  Program kaveta(folder, L"C2");
+  const HWND main = kaveta.MainWindow();
+  ASSERT_NE(Text(Control(main, id::Text_sum(16))), L"");
+  Command(main, id::mnuPreview);
+  HWND preview = nullptr;
+  WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
+            kUiWaitMs, "the preview window");
+  // Each new size paints the whole table again; the slowest paint counts.
+  std::uintptr_t slowest = 0;
+  const RECT r = ScreenRect(preview);
+  for (int i = 0; i < 8; ++i) {
+    SetPropW(preview, L"KavetaPaintMicroseconds", nullptr);  // cleared: the next paint sets it
+    SetWindowPos(preview, nullptr, 0, 0, r.right - r.left - 10 * (i % 2), r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::uintptr_t us = 0;
+    WaitUntil([&] { return (us = reinterpret_cast<std::uintptr_t>(
+                                GetPropW(preview, L"KavetaPaintMicroseconds"))) != 0; },
+              kUiWaitMs, "a repaint");
+    slowest = std::max(slowest, us - 1);
+  }
+  RecordProperty("slowest_paint_microseconds", static_cast<int>(slowest));
+  std::printf("16 rows: slowest of 8 repaints %u us\n", static_cast<unsigned>(slowest));
+  EXPECT_LT(slowest, 100000u);
 }
 
 }  // namespace
