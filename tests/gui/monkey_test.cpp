@@ -48,5 +48,33 @@ INSTANTIATE_TEST_SUITE_P(Modes, Monkey, ::testing::Range(0, 8),
                            return std::string(kModes[info.param].name);
                          });
 
+// Seeds that once hung the window, replayed to a little past the action
+// that hung it: Shift+Tab or Tab with the settings panel hidden after use
+// (the hidden panel stayed in Tab's search and could keep the focus).
+struct Regression {
+  int mode;
+  std::uint32_t seed;
+  int actions;
+};
+const Regression kRegressions[] = {
+    {3, 3344892005u, 30},  // M5: panel opened and closed, Shift+Tab
+    {6, 3191707740u, 60},  // C1: Tab x20, then Shift+Home
+    {7, 2354715386u, 60},  // C2: a click on 2606, Backspace, Escape
+};
+
+class MonkeyRegression : public ::testing::TestWithParam<Regression> {};
+
+TEST_P(MonkeyRegression, SeedThatHungTheWindowRunsThrough) {
+  const Regression& r = GetParam();
+  const Outcome o = monkey::Run(kModes[r.mode], r.seed, r.actions);
+  EXPECT_TRUE(o.failure.empty()) << o.failure;
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeyRegression, ::testing::ValuesIn(kRegressions),
+                         [](const ::testing::TestParamInfo<Regression>& info) {
+                           return std::string(kModes[info.param.mode].name) + "_" +
+                                  std::to_string(info.param.seed);
+                         });
+
 }  // namespace
 }  // namespace kaveta::gui::monkey

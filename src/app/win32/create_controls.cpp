@@ -38,7 +38,8 @@ ClassAndStyle StyleFor(const ViewControl& v) {
     case ControlKind::Frame:
       // The settings panel holds its controls as children.
       if (v.id == kFrame1Id)
-        return {L"BUTTON", base | BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+        return {L"BUTTON", base | BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN,
+                static_cast<DWORD>(c.visible ? WS_EX_CONTROLPARENT : 0)};  // see SyncControl
       return {L"BUTTON", base | BS_GROUPBOX | WS_GROUP, 0};
     case ControlKind::Label: break;
   }

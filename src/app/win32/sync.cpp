@@ -106,6 +106,14 @@ void MainWindow::SyncControl(ViewControl& v) {
   if ((IsWindowEnabled(v.hwnd) != FALSE) != m.enabled) EnableWindow(v.hwnd, m.enabled);
   const bool visible = (GetWindowLongPtrW(v.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
   if (visible != m.visible) {
+    if (v.id == kFrame1Id) {
+      // Hidden, the panel must not take part in Tab's search (Wine's search
+      // never ends in a hidden control parent), nor keep the focus inside.
+      const LONG_PTR ex = GetWindowLongPtrW(v.hwnd, GWL_EXSTYLE);
+      SetWindowLongPtrW(v.hwnd, GWL_EXSTYLE,
+                        m.visible ? ex | WS_EX_CONTROLPARENT : ex & ~static_cast<LONG_PTR>(WS_EX_CONTROLPARENT));
+      if (!m.visible && IsChild(v.hwnd, GetFocus())) SetFocus(hwnd_);
+    }
     ShowWindow(v.hwnd, m.visible ? SW_SHOWNA : SW_HIDE);
     if (m.visible && (v.id == kFrame1Id || v.role == Role::NameEditor ||
                       v.role == Role::UnitEditor))
