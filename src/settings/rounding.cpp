@@ -1,6 +1,7 @@
 #include "settings/rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -56,6 +57,17 @@ std::string PadLeft(const std::string& digits, std::size_t size) {
   return digits.size() >= size ? digits : std::string(size - digits.size(), '0') + digits;
 }
 
+__extension__ typedef unsigned __int128 U128;  // products of two magnitudes below 10^18
+
+constexpr int kSmallDigits = 18;
+constexpr std::uint64_t kSmallLimit = 1000000000000000000u;  // 10^18
+constexpr auto kPow10 = [] {
+  std::array<U128, 37> p{};
+  p[0] = 1;
+  for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
 }  // namespace
 
 double RoundQuantity(double value, int digits, RoundingMode mode) {
@@ -77,14 +89,49 @@ double RoundQuantity(double value, int digits, RoundingMode mode) {
 
 int ShownDecimals(int digits) { return digits >= 1 && digits <= 4 ? digits : 0; }
 
+Decimal Decimal::Small(bool negative, std::uint64_t magnitude, int scale) {
+  Decimal d;
+  d.negative_ = negative && magnitude != 0;  // never "-0"
+  d.scale_ = scale;
+  d.small_ = magnitude;
+  return d;
+}
+
+Decimal Decimal::Make(bool negative, std::string digits, int scale) {
+  digits = PadLeft(digits, static_cast<std::size_t>(scale) + 1);
+  const std::size_t first = digits.find_first_not_of('0');
+  const std::size_t keep = std::min(first == std::string::npos ? digits.size() : first,
+                                    digits.size() - static_cast<std::size_t>(scale) - 1);
+  digits.erase(0, keep);
+  if (digits.size() <= kSmallDigits && scale <= kSmallDigits) {
+    std::uint64_t m = 0;
+    for (const char c : digits) m = m * 10 + static_cast<std::uint64_t>(c - '0');
+    return Small(negative, m, scale);
+  }
+  Decimal d;
+  d.negative_ = negative;
+  d.big_ = true;
+  d.scale_ = scale;
+  d.digits_ = std::move(digits);
+  if (d.IsZero()) d.negative_ = false;
+  return d;
+}
+
+std::string Decimal::Digits() const {
+  if (big_) return digits_;
+  char buf[24];
+  const char* end = std::to_chars(buf, buf + sizeof buf, small_).ptr;
+  return PadLeft(std::string(buf, static_cast<std::size_t>(end - buf)), static_cast<std::size_t>(scale_) + 1);
+}
+
 std::optional<Decimal> Decimal::Parse(std::string_view text) {
   std::string plain;
   for (const char c : Trimmed(text))
     if (c != ',') plain += c;
   std::string_view t = plain;
-  Decimal d;
+  bool negative = false;
   if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
-    d.negative_ = t.front() == '-';
+    negative = t.front() == '-';
     t.remove_prefix(1);
   }
   std::string digits;
@@ -119,94 +166,119 @@ std::optional<Decimal> Decimal::Parse(std::string_view text) {
       scale = 0;
     }
   }
-  d.digits_ = PadLeft(digits, static_cast<std::size_t>(scale) + 1);
-  d.scale_ = scale;
-  const std::size_t first = d.digits_.find_first_not_of('0');
-  const std::size_t keep = std::min(first == std::string::npos ? d.digits_.size() : first,
-                                    d.digits_.size() - static_cast<std::size_t>(scale) - 1);
-  d.digits_.erase(0, keep);
-  if (d.IsZero()) d.negative_ = false;
-  return d;
+  return Make(negative, std::move(digits), scale);
 }
 
 Decimal Decimal::FromDouble(double value) {
   // to_chars gives printf's "%.15g" digits at a fraction of its cost, which
   // counts with one conversion per triangle side.
   char buf[64];
-  const auto end = std::to_chars(buf, buf + sizeof buf, std::isfinite(value) ? value : 0.0,
-                                 std::chars_format::general, 15).ptr;
+  const char* const end = std::to_chars(buf, buf + sizeof buf, std::isfinite(value) ? value : 0.0,
+                                        std::chars_format::general, 15).ptr;
+  // At most 15 digits: the integer form, unless the exponent is large.
+  const char* p = buf;
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  std::uint64_t m = 0;
+  int decimals = 0;
+  bool point = false;
+  for (; p < end && (*p == '.' || (*p >= '0' && *p <= '9')); ++p) {
+    if (*p == '.') {
+      point = true;
+      continue;
+    }
+    m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+    decimals += point;
+  }
+  int exponent = 0;
+  if (p < end && *p == 'e') {
+    ++p;
+    if (p < end && *p == '+') ++p;
+    p = std::from_chars(p, end, exponent).ptr;
+  }
+  const int scale = decimals - exponent;
+  if (p == end && scale >= 0 && scale <= kSmallDigits) return Small(negative, m, scale);
   return Parse(std::string_view(buf, static_cast<std::size_t>(end - buf))).value_or(Decimal());
 }
 
-bool Decimal::IsZero() const { return digits_.find_first_not_of('0') == std::string::npos; }
+bool Decimal::IsZero() const {
+  return big_ ? digits_.find_first_not_of('0') == std::string::npos : small_ == 0;
+}
 
 Decimal Decimal::operator+(const Decimal& other) const {
   const int scale = std::max(scale_, other.scale_);
-  std::string a = digits_ + std::string(static_cast<std::size_t>(scale - scale_), '0');
-  std::string b = other.digits_ + std::string(static_cast<std::size_t>(scale - other.scale_), '0');
+  if (!big_ && !other.big_) {
+    const U128 a = static_cast<U128>(small_) * kPow10[scale - scale_];
+    const U128 b = static_cast<U128>(other.small_) * kPow10[scale - other.scale_];
+    if (negative_ == other.negative_ && a + b < kSmallLimit)
+      return Small(negative_, static_cast<std::uint64_t>(a + b), scale);
+    if (negative_ != other.negative_)
+      return a >= b ? Small(negative_, static_cast<std::uint64_t>(a - b), scale)
+                    : Small(other.negative_, static_cast<std::uint64_t>(b - a), scale);
+  }
+  std::string a = Digits() + std::string(static_cast<std::size_t>(scale - scale_), '0');
+  std::string b = other.Digits() + std::string(static_cast<std::size_t>(scale - other.scale_), '0');
   const std::size_t size = std::max(a.size(), b.size());
   a = PadLeft(a, size);
   b = PadLeft(b, size);
-  Decimal sum;
-  sum.scale_ = scale;
-  if (negative_ == other.negative_) {
-    sum.digits_ = AddDigits(a, b);
-    sum.negative_ = negative_;
-  } else if (a >= b) {
-    sum.digits_ = SubtractDigits(a, b);
-    sum.negative_ = negative_;
-  } else {
-    sum.digits_ = SubtractDigits(b, a);
-    sum.negative_ = other.negative_;
-  }
-  const std::size_t first = sum.digits_.find_first_not_of('0');
-  const std::size_t limit = sum.digits_.size() - static_cast<std::size_t>(scale) - 1;
-  sum.digits_.erase(0, std::min(first == std::string::npos ? limit : first, limit));
-  if (sum.IsZero()) sum.negative_ = false;
-  return sum;
+  if (negative_ == other.negative_) return Make(negative_, AddDigits(a, b), scale);
+  if (a >= b) return Make(negative_, SubtractDigits(a, b), scale);
+  return Make(other.negative_, SubtractDigits(b, a), scale);
 }
 
 Decimal Decimal::operator*(const Decimal& other) const {
-  std::vector<int> acc(digits_.size() + other.digits_.size(), 0);
-  for (std::size_t i = digits_.size(); i-- > 0;)
-    for (std::size_t j = other.digits_.size(); j-- > 0;)
-      acc[i + j + 1] += (digits_[i] - '0') * (other.digits_[j] - '0');
+  const int scale = scale_ + other.scale_;
+  const bool negative = negative_ != other.negative_;
+  if (!big_ && !other.big_ && scale <= kSmallDigits) {
+    const U128 product = static_cast<U128>(small_) * other.small_;
+    if (product < kSmallLimit) return Small(negative, static_cast<std::uint64_t>(product), scale);
+  }
+  const std::string x = Digits(), y = other.Digits();
+  std::vector<int> acc(x.size() + y.size(), 0);
+  for (std::size_t i = x.size(); i-- > 0;)
+    for (std::size_t j = y.size(); j-- > 0;) acc[i + j + 1] += (x[i] - '0') * (y[j] - '0');
   for (std::size_t k = acc.size(); k-- > 1;) {
     acc[k - 1] += acc[k] / 10;
     acc[k] %= 10;
   }
-  Decimal product;
-  product.digits_.clear();
-  for (const int d : acc) product.digits_ += static_cast<char>('0' + d);
-  product.scale_ = scale_ + other.scale_;
-  product.negative_ = negative_ != other.negative_;
-  return product + Decimal();  // trims the leading zeros, never "-0"
+  std::string digits;
+  for (const int d : acc) digits += static_cast<char>('0' + d);
+  return Make(negative, std::move(digits), scale);
 }
 
-Decimal Decimal::Half() const { return *this * *Parse("0.5"); }
+Decimal Decimal::Half() const { return *this * Small(false, 5, 1); }
 
 Decimal Decimal::Rounded(int digits, RoundingMode mode) const {
   if (digits >= scale_) return *this;
   const std::size_t drop = static_cast<std::size_t>(scale_ - digits);
-  const std::string all = PadLeft(digits_, drop + 1);
+  if (!big_) {
+    // Below 10^18, beyond 18 dropped digits nothing is kept and less than a half dropped.
+    const std::uint64_t p = drop <= kSmallDigits ? static_cast<std::uint64_t>(kPow10[drop]) : 0;
+    std::uint64_t kept = p ? small_ / p : 0;
+    const std::uint64_t rest = p ? small_ % p : small_;
+    const bool up = mode == RoundingMode::HalfUp ? p && rest >= p / 2
+                    : mode == RoundingMode::Up   ? rest != 0
+                                                 : false;
+    kept += up;
+    if (digits >= 0) return Small(negative_, kept, digits);
+    if (-digits <= kSmallDigits && kept * kPow10[-digits] < kSmallLimit)
+      return Small(negative_, static_cast<std::uint64_t>(kept * kPow10[-digits]), 0);
+  }
+  const std::string all = PadLeft(Digits(), drop + 1);
   std::string kept = all.substr(0, all.size() - drop);
   const std::string dropped = all.substr(all.size() - drop);
   const bool up = mode == RoundingMode::HalfUp ? dropped[0] >= '5'
                   : mode == RoundingMode::Up   ? dropped.find_first_not_of('0') != std::string::npos
                                                : false;
   if (up) Increment(kept);
-  Decimal r;
-  r.negative_ = negative_;
-  r.scale_ = std::max(digits, 0);
-  r.digits_ = digits < 0 ? kept + std::string(static_cast<std::size_t>(-digits), '0') : kept;
-  return r + Decimal();
+  if (digits < 0) kept += std::string(static_cast<std::size_t>(-digits), '0');
+  return Make(negative_, std::move(kept), std::max(digits, 0));
 }
 
 std::string Decimal::Text(int decimals) const {
   decimals = std::max(decimals, 0);
   const Decimal r = Rounded(decimals, RoundingMode::HalfUp);
-  std::string all =
-      r.digits_ + std::string(static_cast<std::size_t>(decimals - r.scale_), '0');
+  std::string all = r.Digits() + std::string(static_cast<std::size_t>(decimals - r.scale_), '0');
   all = PadLeft(all, static_cast<std::size_t>(decimals) + 1);
   const std::size_t point = all.size() - static_cast<std::size_t>(decimals);
   std::string out = GroupThousands(all.substr(0, point));
@@ -216,7 +288,7 @@ std::string Decimal::Text(int decimals) const {
 }
 
 double Decimal::Value() const {
-  std::string text = digits_;
+  std::string text = Digits();
   if (scale_ > 0) text.insert(text.size() - static_cast<std::size_t>(scale_), ".");
   const double v = std::strtod(text.c_str(), nullptr);
   return negative_ ? -v : v;

@@ -3,6 +3,7 @@
 // of the printed figures.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,9 @@ inline constexpr const char* kRoundingCaptions[3] = {"四捨五入", "切り捨�
 // away from zero.
 double RoundQuantity(double value, int digits, RoundingMode mode);
 
-// A decimal number held as its digits: sums and products are exact.
+// A decimal number: sums and products are exact. Magnitudes below 10^18
+// with at most 18 decimals, which is every figure a drawing gives, are held
+// as an integer; larger ones as their digits.
 class Decimal {
  public:
   Decimal() = default;
@@ -45,9 +48,18 @@ class Decimal {
   std::string Text(int decimals) const;
 
  private:
+  // Trims leading zeros and takes the integer form when it fits.
+  static Decimal Make(bool negative, std::string digits, int scale);
+  static Decimal Small(bool negative, std::uint64_t magnitude, int scale);
+  // The magnitude's digits, at least `scale_` + 1 of them, the last
+  // `scale_` after the point.
+  std::string Digits() const;
+
   bool negative_ = false;
-  std::string digits_ = "0";  // the magnitude's digits, the last `scale_` after the point
+  bool big_ = false;
   int scale_ = 0;
+  std::uint64_t small_ = 0;  // the magnitude × 10^scale_ unless big_
+  std::string digits_;       // big_: as Digits() gives them
 };
 
 // Decimals the quantity format shows for a digit count: 1 to 4, else none.

@@ -68,5 +68,31 @@ TEST(Decimal, SumsProductsAndRoundingAreExact) {
   EXPECT_EQ(D("-0.004").Rounded(2, RoundingMode::Down).Text(2), "0.00");
 }
 
+// Figures are held as integers below 10^18 and as digits above: results
+// that cross the border either way stay exact.
+TEST(Decimal, StaysExactAcrossTheIntegerBorder) {
+  const auto D = [](const char* t) { return *Decimal::Parse(t); };
+  const std::pair<Decimal, const char*> cases[] = {
+      {D("999999999999999999") + D("1"), "1,000,000,000,000,000,000"},
+      {D("999999999.999999999") * D("1000000000"), "999,999,999,999,999,999.000000000"},
+      {D("1000000000000000000.5") + D("-1000000000000000000"), "0.5"},
+      {D("12345678901234567890.55").Rounded(1, RoundingMode::HalfUp), "12,345,678,901,234,567,890.6"},
+      {D("12345678901234567890.55").Rounded(-3, RoundingMode::Down), "12,345,678,901,234,567,000"},
+      {D("999999999999999999").Rounded(-1, RoundingMode::Up), "1,000,000,000,000,000,000"},
+      {D("1e-20") + D("1"), "1.00000000000000000001"},
+      {D("1000000000000000001").Half(), "500,000,000,000,000,000.5"},
+      {D("-0.000000000000000000001").Rounded(3, RoundingMode::Up), "-0.001"},
+      {D("0.0000000000000000004").Rounded(0, RoundingMode::HalfUp), "0"},
+      {Decimal::FromDouble(1e20), "100,000,000,000,000,000,000"},
+      {Decimal::FromDouble(-1.5e-5), "-0.000015"},
+      {Decimal::FromDouble(-0.0), "0"},
+  };
+  for (const auto& [d, shown] : cases) {
+    const std::string_view s = shown;
+    const std::size_t point = s.find('.');
+    EXPECT_EQ(d.Text(point == s.npos ? 0 : static_cast<int>(s.size() - point - 1)), shown);
+  }
+}
+
 }  // namespace
 }  // namespace kaveta
