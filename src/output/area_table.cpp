@@ -262,8 +262,12 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
 
 void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
                       std::int64_t solidCount, OutputText& out) {
-  ComposeAreaTable(k, in, content, solidCount,
-                   [&out](const DrawItem& item) { out.Item(ItemLine(item)); });
+  std::string line;  // one buffer for every line: a breakdown writes millions
+  ComposeAreaTable(k, in, content, solidCount, [&out, &line](const DrawItem& item) {
+    line.clear();
+    AppendItemLine(item, line);
+    out.Item(line);
+  });
 }
 
 DrawList AreaTableItems(const Kaveta& k, const TableInputs& in, const TableContent& content,

@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::string_view kTitlePrefix = "ch 1 1 2 0\"";
 
-std::string NumberText(const DrawItem& item, int i) {
-  const double v = item.v[static_cast<std::size_t>(i)];
-  return (item.doubleMask >> i) & 1 ? Num(v) : Num(static_cast<float>(v));
-}
-
 DrawItem Numbers(ItemKind kind, std::initializer_list<double> values, std::uint8_t doubleMask) {
   DrawItem item;
   item.kind = kind;
@@ -116,26 +111,47 @@ DrawItem SolidItem(const std::array<double, 8>& corners, std::uint8_t doubleMask
   return item;
 }
 
-std::string ItemLine(const DrawItem& item) {
+void AppendItemLine(const DrawItem& item, std::string& line) {
+  const auto number = [&](int i) {
+    const double v = item.v[static_cast<std::size_t>(i)];
+    if ((item.doubleMask >> i) & 1)
+      AppendDouble(line, v);
+    else
+      AppendSingle(line, static_cast<float>(v));
+  };
   switch (item.kind) {
-    case ItemKind::Line: return item.text;
-    case ItemKind::Colour: return "lc10 " + std::to_string(item.colour);
-    case ItemKind::Title: return std::string(kTitlePrefix) + item.text;
+    case ItemKind::Line: line += item.text; return;
+    case ItemKind::Colour: line += "lc10 " + std::to_string(item.colour); return;
+    case ItemKind::Title: line.append(kTitlePrefix).append(item.text); return;
     case ItemKind::Text:
-      return "ch " + NumberText(item, 0) + " " + NumberText(item, 1) + " 1 0 \"" + item.text;
-    case ItemKind::Solid: {
-      std::string line = "sl";
-      for (int i = 0; i < 8; ++i) line += " " + NumberText(item, i);
-      return line;
-    }
+      line += "ch ";
+      number(0);
+      line += ' ';
+      number(1);
+      line.append(" 1 0 \"").append(item.text);
+      return;
+    case ItemKind::Solid:
+      line += "sl";
+      for (int i = 0; i < 8; ++i) {
+        line += ' ';
+        number(i);
+      }
+      return;
     case ItemKind::Displacement:
-    case ItemKind::Segment: {
-      std::string line;
-      for (int i = 0; i < item.NumberCount(); ++i) line += (i ? " " : "") + NumberText(item, i);
-      return line;
-    }
+    case ItemKind::Segment:
+      for (int i = 0; i < item.NumberCount(); ++i) {
+        if (i) line += ' ';
+        number(i);
+      }
+      return;
   }
-  return item.text;
+  line += item.text;
+}
+
+std::string ItemLine(const DrawItem& item) {
+  std::string line;
+  AppendItemLine(item, line);
+  return line;
 }
 
 void WriteItems(const DrawList& items, OutputText& out) {

@@ -46,6 +46,7 @@ DrawItem SolidItem(const std::array<double, 8>& corners, std::uint8_t doubleMask
 
 // The host line of an item, without its CR LF.
 std::string ItemLine(const DrawItem& item);
+void AppendItemLine(const DrawItem& item, std::string& line);
 void WriteItems(const DrawList& items, OutputText& out);
 
 // Reads host lines back into items: the inverse of ItemLine for every line

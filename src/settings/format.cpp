@@ -41,20 +41,81 @@ int HexValue(char c) {
   return -1;
 }
 
-// The shortest %g-style text with the given significant digits, in the form
-// the host reads: upper-case exponent, no "-0".
-std::string GeneralText(double v, int digits) {
-  if (v == 0 || std::isnan(v)) return "0";
-  // printf's "%.*g" digits; to_chars is several times cheaper per number.
-  char buf[64];
-  char* end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr;
-  std::string s(buf, end);
-  for (auto& c : s)
-    if (c == 'e') c = 'E';
-  if (s == "-0") return "0";
-  return s;
+// printf's "%.*g" in the form the host reads: upper-case exponent, no "-0".
+char* GeneralChars(double v, int digits, char* buf) {
+  if (v == 0 || std::isnan(v)) {
+    *buf = '0';
+    return buf + 1;
+  }
+  char* end = std::to_chars(buf, buf + 64, v, std::chars_format::general, digits).ptr;
+  for (char* c = buf; c < end; ++c)
+    if (*c == 'e') *c = 'E';
+  return end;
 }
 
+// "%.15g" from the shortest digits that read back as v. With at most 15 of
+// them they are the 15-digit rounding too: a double's spacing is under a
+// quarter of the 15-digit grid's, so no other grid point is as near.
+char* DoubleChars(double v, char* buf) {
+  if (v == 0 || !std::isfinite(v)) return GeneralChars(v, 15, buf);
+  char sci[64];
+  const char* const sciEnd = std::to_chars(sci, sci + sizeof sci, v, std::chars_format::scientific).ptr;
+  const char* p = sci;
+  char* out = buf;
+  if (*p == '-') *out++ = *p++;
+  char d[24];
+  int n = 0;
+  for (; p < sciEnd && *p != 'e'; ++p)
+    if (*p != '.') d[n++] = *p;
+  if (n > 15) return GeneralChars(v, 15, buf);
+  int x = 0;
+  ++p;  // 'e'
+  if (*p == '+') ++p;
+  std::from_chars(p, sciEnd, x);
+  if (x < -4 || x >= 15) return GeneralChars(v, 15, buf);
+  if (x < 0) {
+    *out++ = '0';
+    *out++ = '.';
+    for (int i = 0; i < -x - 1; ++i) *out++ = '0';
+    std::memcpy(out, d, static_cast<std::size_t>(n));
+    return out + n;
+  }
+  for (int i = 0; i <= x; ++i) *out++ = i < n ? d[i] : '0';
+  if (n > x + 1) {
+    *out++ = '.';
+    std::memcpy(out, d + x + 1, static_cast<std::size_t>(n - x - 1));
+    out += n - x - 1;
+  }
+  return out;
+}
+
+// "%.7g" of a float. A float that is a whole number of thousandths below
+// 10^7 of them is that decimal exactly (times 1000 it is still exact in a
+// double), so it is written without a conversion: most table places are.
+char* SingleChars(float value, char* buf) {
+  const double v = value;
+  for (int j = 0; j <= 3; ++j) {
+    constexpr double kScale[4] = {1, 10, 100, 1000};
+    const double t = std::fabs(v * kScale[j]);
+    if (t >= 1e7) break;
+    if (t != std::floor(t) || t == 0) continue;
+    const auto m = static_cast<std::uint32_t>(t);
+    constexpr std::uint32_t kDiv[4] = {1, 10, 100, 1000};
+    std::uint32_t whole = m / kDiv[j], part = m % kDiv[j];
+    int decimals = j;
+    while (decimals > 0 && part % 10 == 0) part /= 10, --decimals;
+    char* out = buf;
+    if (v < 0) *out++ = '-';
+    out = std::to_chars(out, out + 16, whole).ptr;
+    if (decimals > 0) {
+      *out++ = '.';
+      for (int i = decimals - 1; i >= 0; --i, part /= 10) out[i] = static_cast<char>('0' + part % 10);
+      out += decimals;
+    }
+    return out;
+  }
+  return GeneralChars(v, 7, buf);
+}
 
 std::string_view TrimBlanks(std::string_view t) {
   while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
@@ -194,8 +255,27 @@ int HexDigitSlot(std::string_view digit) {
   return 0;
 }
 
-std::string SingleText(float value) { return GeneralText(static_cast<double>(value), 7); }
-std::string DoubleText(double value) { return GeneralText(value, 15); }
+void AppendSingle(std::string& out, float value) {
+  char buf[64];
+  out.append(buf, SingleChars(value, buf));
+}
+
+void AppendDouble(std::string& out, double value) {
+  char buf[64];
+  out.append(buf, DoubleChars(value, buf));
+}
+
+std::string SingleText(float value) {
+  std::string s;
+  AppendSingle(s, value);
+  return s;
+}
+
+std::string DoubleText(double value) {
+  std::string s;
+  AppendDouble(s, value);
+  return s;
+}
 
 double LenientNumber(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);

@@ -34,6 +34,8 @@ int HexDigitSlot(std::string_view digit);
 // exponent form ("1E+07", "1E-05") only outside the plain range.
 std::string SingleText(float value);
 std::string DoubleText(double value);
+void AppendSingle(std::string& out, float value);
+void AppendDouble(std::string& out, double value);
 
 // Reads a decimal number the lenient way stored files and host lines need:
 // leading blanks skipped, the longest numeric prefix taken, anything else 0.

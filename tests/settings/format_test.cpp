@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 #include <random>
 
 namespace kaveta {
@@ -92,6 +95,29 @@ TEST(Format, HexDigitSlot) {
   EXPECT_EQ(HexDigitSlot("f"), 16);
   for (const char* other : {"A", "F", "", "10", "g", " "})
     EXPECT_EQ(HexDigitSlot(other), 0) << other;
+}
+
+// The number texts take short cuts for common figures; they must still be
+// printf's "%.7g" and "%.15g" to the byte, over every magnitude.
+TEST(Format, NumberTextsAreThoseOfPrintf) {
+  const auto printf = [](const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    std::string s = buf;
+    for (char& c : s)
+      if (c == 'e') c = 'E';
+    return s == "-0" ? std::string("0") : s;
+  };
+  std::mt19937_64 random(20261209);
+  for (int i = 0; i < 200000; ++i) {
+    const double magnitude = std::pow(10.0, static_cast<int>(random() % 30) - 12);
+    double v = std::uniform_real_distribution<double>(-1, 1)(random) * magnitude;
+    if (i % 3 == 0) v = std::round(v * 1000) / 1000;  // a few decimals, as drawings have
+    if (i % 5 == 0) v = (std::round(v) + std::round(v * 7) + std::round(v * 13)) / 3;  // centres
+    const float f = static_cast<float>(v);
+    ASSERT_EQ(SingleText(f), printf("%.7g", f)) << v;
+    ASSERT_EQ(DoubleText(v), printf("%.15g", v)) << v;
+  }
 }
 
 TEST(Format, NumberTextsOfOutputLines) {
