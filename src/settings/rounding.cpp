@@ -278,6 +278,31 @@ Decimal Decimal::Rounded(int digits, RoundingMode mode) const {
 std::string Decimal::Text(int decimals) const {
   decimals = std::max(decimals, 0);
   const Decimal r = Rounded(decimals, RoundingMode::HalfUp);
+  if (!r.big_ && decimals <= kSmallDigits) {
+    // Straight into the text: a breakdown shows three figures per triangle.
+    const std::uint64_t p = static_cast<std::uint64_t>(kPow10[decimals - r.scale_]);
+    const std::uint64_t scaled = r.small_ * p;  // below 10^18 × 10^(decimals - scale)...
+    if (scaled / p == r.small_) {               // ...unless that overflows
+      const std::uint64_t unit = static_cast<std::uint64_t>(kPow10[decimals]);
+      char whole[24];
+      const std::size_t n =
+          static_cast<std::size_t>(std::to_chars(whole, whole + sizeof whole, scaled / unit).ptr - whole);
+      std::string out;
+      out.reserve(n + n / 3 + static_cast<std::size_t>(decimals) + 2);
+      if (r.negative_) out += '-';
+      for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += whole[i];
+      }
+      if (decimals > 0) {
+        out += '.';
+        std::uint64_t part = scaled % unit;
+        out.append(static_cast<std::size_t>(decimals), '0');
+        for (std::size_t i = out.size(); part > 0; part /= 10) out[--i] = static_cast<char>('0' + part % 10);
+      }
+      return out;
+    }
+  }
   std::string all = r.Digits() + std::string(static_cast<std::size_t>(decimals - r.scale_), '0');
   all = PadLeft(all, static_cast<std::size_t>(decimals) + 1);
   const std::size_t point = all.size() - static_cast<std::size_t>(decimals);

@@ -83,6 +83,8 @@ TEST(Decimal, StaysExactAcrossTheIntegerBorder) {
       {D("1000000000000000001").Half(), "500,000,000,000,000,000.5"},
       {D("-0.000000000000000000001").Rounded(3, RoundingMode::Up), "-0.001"},
       {D("0.0000000000000000004").Rounded(0, RoundingMode::HalfUp), "0"},
+      {D("999999999999999.999"), "999,999,999,999,999.999000"},
+      {D("-0.05"), "-0.0500"},
       {Decimal::FromDouble(1e20), "100,000,000,000,000,000,000"},
       {Decimal::FromDouble(-1.5e-5), "-0.000015"},
       {Decimal::FromDouble(-0.0), "0"},
