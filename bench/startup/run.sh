@@ -2,7 +2,8 @@
 # Start-up benchmark: the time from process start to kaveta.exe's main window
 # shown, under Wine on a virtual display with a warm prefix (one uncounted
 # run first), median of several runs, in turn with an empty window of the
-# same class for Wine's own floor; and the size of kaveta.exe.
+# same class for Wine's own floor; and the size of kaveta.exe. Then the
+# hand-off's latency: from OK to the stand-in host's read press.
 # Usage: bench/startup/run.sh <win-build-dir> [runs]
 set -euo pipefail
 build=$(cd "${1:?usage: bench/startup/run.sh <win-build-dir> [runs]}" && pwd)
@@ -38,3 +39,7 @@ done < "$data/registry.ini"
 echo "kaveta.exe: $(stat -c %s "$build/kaveta.exe") bytes"
 wine "$build/bench/startup_time.exe" "$runs" C2 "$(winepath -w "$folder/kaveta.exe")" \
   "$(winepath -w "$build/bench/empty_window.exe")"
+echo "hand-off to the stand-in host (C2, OK pressed 0.7 s after the window shows):"
+mkdir -p "$work/handoff"
+wine "$build/bench/handoff_latency.exe" "$runs" "$(winepath -w "$folder/kaveta.exe")" \
+  "$(winepath -w "$build/standin-host.exe")" "$(winepath -w "$work/handoff")"

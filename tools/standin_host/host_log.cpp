@@ -8,13 +8,11 @@ namespace standin {
 namespace {
 
 std::wstring g_folder;
-DWORD g_start = GetTickCount();
 
 }  // namespace
 
 void OpenLog(const std::wstring& folder) {
   g_folder = folder;
-  g_start = GetTickCount();
   WriteWholeFile(folder + L"\\host.log", "");
 }
 
@@ -28,7 +26,7 @@ void Log(const std::wstring& line) {
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return;
-  const std::string text = std::to_string(GetTickCount() - g_start) + " " + ToUtf8(line) + "\r\n";
+  const std::string text = std::to_string(GetTickCount()) + " " + ToUtf8(line) + "\r\n";
   DWORD written = 0;
   WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   CloseHandle(f);

@@ -8,7 +8,8 @@ namespace standin {
 
 void OpenLog(const std::wstring& folder);
 std::wstring LogFolder();
-// Appends "<milliseconds since start> <line>".
+// Appends "<GetTickCount()> <line>": the clock is the machine's, so another
+// process can set the events beside its own moments.
 void Log(const std::wstring& line);
 std::wstring Hex(const void* handle);
 

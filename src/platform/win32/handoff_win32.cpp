@@ -12,8 +12,11 @@ constexpr UINT kTimerInterval = 2000;
 // (it is made only when the queue has nothing else).
 constexpr DWORD kTimerOverdue = kTimerInterval + 700;
 // Activation across processes lands later: wait until the foreground has
-// stayed put for a moment, but never longer than the bound.
-constexpr DWORD kSettleQuiet = 150;
+// stayed put for a moment, but never longer than the bound. A host that
+// hands the front on does so while it handles its activation, well within
+// the quiet time; looking often keeps the wait close to it.
+constexpr DWORD kSettleQuiet = 100;
+constexpr DWORD kSettleLook = 10;
 constexpr DWORD kSettleLimit = 1000;
 // A host that does not answer a sent message within this is taken as hung.
 constexpr UINT kSendTimeout = 2000;
@@ -117,7 +120,7 @@ void Win32HostHandOff::HandOff(Run& run) {
   HWND front = GetForegroundWindow();
   DWORD sameSince = start;
   while (GetTickCount() - start < kSettleLimit && GetTickCount() - sameSince < kSettleQuiet) {
-    if (!Wait(run, 20)) return;
+    if (!Wait(run, kSettleLook)) return;
     const HWND now = GetForegroundWindow();
     if (now != front) {
       front = now;
