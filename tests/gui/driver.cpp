@@ -183,6 +183,9 @@ HWND Program::MainWindow() {
         return (main_ = VisibleMainWindow()) != nullptr;
       },
       15000, "the visible main window of kaveta.exe (class KavetaMainWindow)");
+  // The settings panel's controls are made just after the window shows;
+  // the program is ready for input once it waits for it.
+  WaitForInputIdle(info_.hProcess, 5000);
   return main_;
 }
 

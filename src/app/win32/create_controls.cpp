@@ -64,14 +64,13 @@ DWORD LabelAlignmentStyle(Alignment a) {
   return SS_LEFT;
 }
 
-// Each control is made as the model has it after the load (text, place,
-// state, font), so the first sync finds nothing left to do.
-void MainWindow::CreateControls() {
-  RefreshTotalsRow(k_);  // a stored totals option shows its row from the start
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+// Each control is made as the model has it when it is made (text, place,
+// state, font), so the next sync finds nothing left to do. The settings
+// panel's own controls are made on their own (`panel`).
+void MainWindow::CreateControls(bool panel) {
+  if (!panel) RefreshTotalsRow(k_);  // a stored totals option shows its row from the start
   for (ViewControl& v : controls_) {
+    if (v.inPanel != panel || v.hwnd) continue;
     const ClassAndStyle cs = StyleFor(v);
     const Control& m = *v.model;
     const DWORD state = (m.visible ? WS_VISIBLE : 0) | (m.enabled ? 0 : WS_DISABLED);
@@ -86,25 +85,37 @@ void MainWindow::CreateControls() {
     if (v.model->kind == ControlKind::Frame) SubclassPanel(*this, v.hwnd);
     if (v.role == Role::Swatch) SubclassSwatch(*this, v.hwnd);
     if (v.role == Role::NameEditor || v.role == Role::UnitEditor) SubclassEditor(*this, v.hwnd);
-    if (v.role == Role::Swatch || v.role == Role::UnitCell) {
-      // The text comes from the model when the tip is about to show.
-      TTTOOLINFOW tool{};
-      tool.cbSize = sizeof tool;
-      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      tool.hwnd = hwnd_;
-      tool.uId = reinterpret_cast<UINT_PTR>(v.hwnd);
-      tool.lpszText = LPSTR_TEXTCALLBACKW;
-      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
   }
-  // Long unit texts need room in the tip.
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
-  // The panel covers the grid: it lies above every other control. A frame
-  // inside it lies below the controls it surrounds, or it would hide them.
-  SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!panel) {
+    // The panel covers the grid: it lies above every other control.
+    SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return;
+  }
+  // A frame inside the panel lies below the controls it surrounds, or it
+  // would hide them.
   for (const ViewControl& v : controls_)
     if (v.inPanel && v.model->kind == ControlKind::Frame)
       SetWindowPos(v.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  panelBuilt_ = true;
+}
+
+void MainWindow::CreateTips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+  for (const ViewControl& v : controls_) {
+    if (v.role != Role::Swatch && v.role != Role::UnitCell) continue;
+    // The text comes from the model when the tip is about to show.
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(v.hwnd);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  // Long unit texts need room in the tip.
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
 LRESULT MainWindow::OnNotify(NMHDR* header) {

@@ -66,6 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   window.Build();
   window.Show();
+  window.FinishBuild();
   dialogs.ShowHeldMessages();
   if (window.closed()) return 0;
   return MessageLoop(window.hwnd());

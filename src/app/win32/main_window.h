@@ -52,9 +52,15 @@ class MainWindow {
 
   // Creates the window hidden, with its menu bar.
   bool Create(HINSTANCE instance);
-  // Makes every control from the model as the load left it, at the DPI of
-  // the monitor the window will open on.
+  // Makes the controls from the model as the load left it, at the DPI of
+  // the monitor the window will open on; those of the settings panel only
+  // when it shows from the start.
   void Build();
+  // Makes what the first sight of the window does not need, once it is on
+  // the screen: the settings panel's controls (a third of the start-up
+  // went into them; hidden until the panel is asked for) and the tips.
+  // Input waits in the queue until they are made.
+  void FinishBuild();
   HWND hwnd() const { return hwnd_; }
   // Sizes and places the window for the mode, then shows it in front.
   void Show();
@@ -79,7 +85,8 @@ class MainWindow {
   LRESULT OnNotify(NMHDR* header);
   void OnDestroy();
 
-  void CreateControls();
+  void CreateControls(bool panel);
+  void CreateTips();
   // The caption and the menu bar.
   void SyncFrame();
   void CreateMenuBar();
@@ -107,6 +114,7 @@ class MainWindow {
   std::vector<ViewControl> controls_;
   HWND hwnd_ = nullptr;
   HWND panel_ = nullptr;
+  bool panelBuilt_ = false;
   HWND tooltip_ = nullptr;
   HINSTANCE instance_ = nullptr;
   int dpi_ = 96;

@@ -55,7 +55,8 @@ void MainWindow::MoveToHostMonitor() {
 
 void MainWindow::Build() {
   MoveToHostMonitor();
-  CreateControls();
+  CreateControls(false);
+  if (k_.ui.Frame1.visible) CreateControls(true);
   // The controls were made as the model has them: only the caption and the
   // menus are left.
   SyncFrame();
@@ -67,6 +68,13 @@ void MainWindow::Show() {
   SetForegroundWindow(hwnd_);
   HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
   if (first) SetFocus(first);
+}
+
+void MainWindow::FinishBuild() {
+  // Painted first, so the window is whole on the screen while they are made.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!panelBuilt_) CreateControls(true);
+  CreateTips();
 }
 
 void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {

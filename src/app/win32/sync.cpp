@@ -52,7 +52,8 @@ void MainWindow::Sync() {
   RefreshTotalsRow(k_);  // follows every edit of the rows and settings
   syncing_ = true;
   SyncFrame();
-  for (ViewControl& v : controls_) SyncControl(v);
+  for (ViewControl& v : controls_)
+    if (v.hwnd) SyncControl(v);  // one not made yet will be made as the model then is
   syncing_ = false;
   SyncPreview();
 }
