@@ -222,10 +222,13 @@ class Monkey {
       else
         Act();
     } catch (const DriverError& e) {
-      // A window that went away while being worked: the program ended, or a
-      // dialog closed or changed while it was being answered. Whether the
-      // program still answers is what Check() judges.
-      if (program_->Running() && IsWindow(main_) && dialog.kind == TopDialog::None) throw;
+      // A window that went away while being worked: the program ended (its
+      // window hides before it and its controls go), or a dialog closed or
+      // changed while it was being answered. Whether the program still
+      // answers is what Check() judges.
+      if (program_->Running() && IsWindow(main_) && IsWindowVisible(main_) &&
+          dialog.kind == TopDialog::None)
+        throw;
       Note(std::string("(the window changed meanwhile: ") + e.what() + ")");
     }
     const auto t1 = Clock::now();
