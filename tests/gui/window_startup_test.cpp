@@ -1,5 +1,8 @@
 // The window as each run mode shows it right after start-up, read back from
 // the real controls.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -141,6 +144,27 @@ TEST(StartupLook, LayerNamingWindowIsAboutThreeFifthsAsWide) {
     EXPECT_GT(ratio, 0.52) << Utf8(mode) << ": " << naming << " against " << table;
     EXPECT_LT(ratio, 0.62) << Utf8(mode) << ": " << naming << " against " << table;
   }
+}
+
+// The settings panel and the tips are made just after the window shows;
+// once the program waits for input, all of them are there.
+TEST(StartupLook, PanelControlsAndTipsAreThereOnceTheWindowTakesInput) {
+  ProgramFolder folder;
+  PrepareCase(folder, "area_new");
+  Program kaveta(folder, L"C2");
+  const HWND main = kaveta.MainWindow();
+  EXPECT_NE(Control(main, id::cmdOptionOK), nullptr);
+  EXPECT_EQ(ComboItems(Control(main, id::Combo1(9))).empty(), false);
+  HWND tips = nullptr;  // hidden until a tip shows: looked for among all windows
+  while ((tips = FindWindowExW(nullptr, tips, L"tooltips_class32", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(tips, &owner);
+    if (owner == kaveta.Id()) break;
+  }
+  ASSERT_NE(tips, nullptr);
+  DWORD_PTR count = 0;
+  SendMessageTimeoutW(tips, TTM_GETTOOLCOUNT, 0, 0, SMTO_NORMAL, kUiWaitMs, &count);
+  EXPECT_EQ(count, 48u);  // 32 swatches, 16 unit cells
 }
 
 int ScreenDpi() {
