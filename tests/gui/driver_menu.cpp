@@ -29,18 +29,29 @@ HOOKPROC ProbeHook(HMODULE* module) {
 LRESULT Probe(HWND main, WPARAM item) {
   static std::map<DWORD, HHOOK> hooked;  // one hook per window thread
   const DWORD thread = GetWindowThreadProcessId(main, nullptr);
-  if (hooked.find(thread) == hooked.end()) {
+  const auto hook = [&] {
     HMODULE module = nullptr;
-    const HOOKPROC hook = ProbeHook(&module);
-    const HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, thread);
+    const HOOKPROC procedure = ProbeHook(&module);
+    const HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, procedure, module, thread);
     if (installed == nullptr) throw DriverError("cannot hook the window thread of kaveta.exe");
     hooked[thread] = installed;
-  }
+  };
+  if (hooked.find(thread) == hooked.end()) hook();
   static const UINT message = RegisterWindowMessageW(L"KavetaMenuProbe");
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(main, message, item, 0, SMTO_NORMAL, kUiWaitMs, &result))
-    throw DriverError("the main window did not answer the menu probe in time");
-  const auto answer = static_cast<LRESULT>(result);
+  const auto ask = [&] {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, message, item, 0, SMTO_NORMAL, kUiWaitMs, &result))
+      throw DriverError("the main window did not answer the menu probe in time");
+    return static_cast<LRESULT>(result);
+  };
+  LRESULT answer = ask();
+  if ((answer & kAnswered) == 0) {
+    // Thread IDs come again: a later kaveta.exe may run on the ID of one
+    // hooked before. Hook this one and ask once more.
+    UnhookWindowsHookEx(hooked[thread]);
+    hook();
+    answer = ask();
+  }
   if (answer == kNoSuchItem)
     throw DriverError("the menu has no item " + std::to_string(item & 0xFFFF) +
                       ((item & kByPosition) ? " (by position)" : " (by command)"));

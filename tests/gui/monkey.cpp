@@ -23,6 +23,7 @@ namespace kaveta::gui::monkey {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int kTabWaitMs = 1000;
 
 constexpr UINT kAnswerMs = 2000;  // the window must answer a message this soon
 
@@ -463,6 +464,18 @@ class Monkey {
     Send(inputs);
   }
 
+  // The focus once it has stayed put for 50 ms (at most half a second).
+  HWND SettledFocus() {
+    HWND focus = FocusOf(main_);
+    const auto end = Clock::now() + std::chrono::milliseconds(500);
+    for (int same = 0; same < 5 && Clock::now() < end; Pause(10)) {
+      const HWND now = FocusOf(main_);
+      same = now == focus ? same + 1 : 0;
+      focus = now;
+    }
+    return focus;
+  }
+
   void Key() {
     static const struct {
       const char* name;
@@ -481,7 +494,7 @@ class Monkey {
     Note(std::string("key ") + k.name + (times > 1 ? " x" + std::to_string(times) : ""));
     Front();
     // Enter or Space on a focused OK button presses it.
-    const int focused = GetDlgCtrlID(FocusOf(main_));
+    const int focused = GetDlgCtrlID(SettledFocus());
     if ((k.key == VK_RETURN || k.key == VK_SPACE) && k.modifier == 0 &&
         (focused == id::Command2 || focused == id::Command3))
       endAllowed_ = okPressed_ = true;
@@ -492,7 +505,14 @@ class Monkey {
       inputs.push_back(KeyInput(k.key, KEYEVENTF_KEYUP));
       if (k.modifier) inputs.push_back(KeyInput(k.modifier, KEYEVENTF_KEYUP));
     }
+    const HWND before = FocusOf(main_);
     Send(inputs);
+    // The window may read a Tab well after it was sent (more than 100 ms
+    // here); a later Enter must be judged by where the Tab took the focus.
+    if (k.key == VK_TAB) {
+      const auto end = Clock::now() + std::chrono::milliseconds(kTabWaitMs);
+      while (FocusOf(main_) == before && Clock::now() < end) Pause(10);
+    }
   }
 
   void DragRows() {

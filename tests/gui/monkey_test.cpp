@@ -60,11 +60,12 @@ const Regression kRegressions[] = {
     {3, 3344892005u, 30},  // M5: panel opened and closed, Shift+Tab
     {6, 3191707740u, 60},  // C1: Tab x20, then Shift+Home
     {7, 2354715386u, 60},  // C2: a click on 2606, Backspace, Escape
+    {1, 1862487281u, 25},  // M3: Shift+Tab read late onto OK, then Enter
 };
 
 class MonkeyRegression : public ::testing::TestWithParam<Regression> {};
 
-TEST_P(MonkeyRegression, SeedThatHungTheWindowRunsThrough) {
+TEST_P(MonkeyRegression, SeedThatOnceFailedRunsThrough) {
   const Regression& r = GetParam();
   const Outcome o = monkey::Run(kModes[r.mode], r.seed, r.actions);
   EXPECT_TRUE(o.failure.empty()) << o.failure;
