@@ -14,26 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_common.h"
+
 namespace {
 
 constexpr int kOkButton = 2611;
-
-struct Search {
-  DWORD processId;
-  HWND window;
-};
-
-BOOL CALLBACK FindShownMainWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[32] = {};
-  if (owner != search->processId || !IsWindowVisible(window) || !GetClassNameW(window, name, 32) ||
-      std::wstring(name) != L"KavetaMainWindow")
-    return TRUE;
-  search->window = window;
-  return FALSE;
-}
 
 bool Start(std::wstring line, PROCESS_INFORMATION& process) {
   STARTUPINFOW startup{};
@@ -103,14 +88,14 @@ Timing OneHandOff(const std::wstring& kaveta, const std::wstring& host, const st
 
   PROCESS_INFORMATION process{};
   if (Start(L"\"" + kaveta + L"\" C2", process)) {
-    Search search{process.dwProcessId, nullptr};
+    HWND main = nullptr;
     WaitFor(20000, [&] {
-      EnumWindows(FindShownMainWindow, reinterpret_cast<LPARAM>(&search));
-      return search.window != nullptr;
+      main = bench::MainWindowOf(process.dwProcessId);
+      return main && IsWindowVisible(main);
     });
     // A user reads the window before pressing OK: let its start settle.
     Sleep(700);
-    const HWND ok = search.window ? GetDlgItem(search.window, kOkButton) : nullptr;
+    const HWND ok = main ? GetDlgItem(main, kOkButton) : nullptr;
     if (ok) {
       // A real click in the middle of the button, as a user's.
       RECT r;
@@ -130,17 +115,12 @@ Timing OneHandOff(const std::wstring& kaveta, const std::wstring& host, const st
         timing.readPress = static_cast<double>(EventTick(log, "press ファイル読込") - pressed);
       }
     }
-    End(process, search.window);
+    End(process, main);
   }
   End(hostProcess, hostWindow);
   return timing;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 }  // namespace
 
@@ -165,6 +145,6 @@ int wmain(int argc, wchar_t** argv) {
     read.push_back(t.readPress);
   }
   std::printf("hand-off: median of %d: OK to the host's first message %.0f ms, to its read press %.0f ms\n",
-              runs, Median(first), Median(read));
+              runs, bench::Median(first), bench::Median(read));
   return 0;
 }

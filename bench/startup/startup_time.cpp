@@ -10,25 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "bench_common.h"
+
 namespace {
-
-struct Search {
-  DWORD processId;
-  bool created, shown;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[32] = {};
-  if (owner != search->processId || !GetClassNameW(window, name, 32) ||
-      std::wstring(name) != L"KavetaMainWindow")
-    return TRUE;
-  search->created = true;
-  search->shown = IsWindowVisible(window) != FALSE;
-  return FALSE;
-}
 
 double Seconds() {
   static LARGE_INTEGER frequency = [] {
@@ -58,11 +42,10 @@ Timing TimeOneStart(const std::wstring& commandLine) {
                       &process))
     return timing;
   while (Seconds() - start < 20) {
-    Search search{process.dwProcessId, false, false};
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    const HWND main = bench::MainWindowOf(process.dwProcessId);
     const double now = (Seconds() - start) * 1000;
-    if (search.created && timing.created < 0) timing.created = now;
-    if (search.shown) {
+    if (main && timing.created < 0) timing.created = now;
+    if (main && IsWindowVisible(main)) {
       timing.shown = now;
       break;
     }
@@ -75,11 +58,6 @@ Timing TimeOneStart(const std::wstring& commandLine) {
   return timing;
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 }  // namespace
 
@@ -112,8 +90,8 @@ int wmain(int argc, wchar_t** argv) {
   for (std::size_t p = 0; p < programs.size(); ++p) {
     const auto [low, high] = std::minmax_element(shown[p].begin(), shown[p].end());
     std::printf("%s: median of %d runs: shown %.1f ms (min %.1f, max %.1f), window made %.1f ms\n",
-                p == 0 ? "kaveta.exe" : "reference", runs, Median(shown[p]), *low, *high,
-                Median(created[p]));
+                p == 0 ? "kaveta.exe" : "reference", runs, bench::Median(shown[p]), *low, *high,
+                bench::Median(created[p]));
   }
   return 0;
 }

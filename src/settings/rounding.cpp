@@ -287,13 +287,8 @@ std::string Decimal::Text(int decimals) const {
       char whole[24];
       const std::size_t n =
           static_cast<std::size_t>(std::to_chars(whole, whole + sizeof whole, scaled / unit).ptr - whole);
-      std::string out;
-      out.reserve(n + n / 3 + static_cast<std::size_t>(decimals) + 2);
-      if (r.negative_) out += '-';
-      for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += whole[i];
-      }
+      std::string out = r.negative_ ? "-" : "";
+      out += GroupThousands(std::string(whole, n));
       if (decimals > 0) {
         out += '.';
         std::uint64_t part = scaled % unit;
