@@ -52,6 +52,7 @@ double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(
 class Reader {
  public:
   Reader(Kaveta& k, std::string_view bytes) : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
+  Reader(Kaveta& k, std::string& bytes) : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
 
   ReadOutcome Run() {
     const ReadOutcome outcome = ReadLines();
@@ -76,6 +77,7 @@ class Reader {
       if (step.outcome) return *step.outcome;
       if (step.skipLine) continue;
       AppendLine(s_.passThroughText, step.consumed ? std::string_view() : step.passed);
+      blocks_.ReadUpTo(s_, cursor_.Position());
     }
     return ReadOutcome::Complete;
   }
@@ -319,7 +321,10 @@ class Reader {
 
 }  // namespace
 
-ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes) {
+namespace {
+
+template <typename Bytes>
+ReadOutcome ReadInto(Kaveta& k, Bytes& bytes) {
   k.state.exchangeRead = true;
   k.state.currentGroup = 0;
   // Restored catalogue rows keep their slots in AreaPreviousTable.
@@ -327,5 +332,11 @@ ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes) {
   Reader reader(k, bytes);
   return reader.Run();
 }
+
+}  // namespace
+
+ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes) { return ReadInto(k, bytes); }
+
+ReadOutcome ConsumeExchangeInput(Kaveta& k, std::string& bytes) { return ReadInto(k, bytes); }
 
 }  // namespace kaveta

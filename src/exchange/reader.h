@@ -1,6 +1,7 @@
 // The exchange input TEMP.TXT written by the host.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "ui/kaveta.h"
@@ -15,5 +16,9 @@ enum class ReadOutcome {
 
 // Reads the whole file (Shift_JIS bytes) into the run state and the window.
 ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes);
+// The same for a buffer the caller gives up: its pages go back to the system
+// as the figure lines are copied out, so a large selection is not resident
+// twice. `bytes` holds anything afterwards.
+ReadOutcome ConsumeExchangeInput(Kaveta& k, std::string& bytes);
 
 }  // namespace kaveta

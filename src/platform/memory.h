@@ -11,4 +11,10 @@ namespace kaveta {
 // where the system has no such thing.
 void AdviseLargeBuffer(void* data, std::size_t size);
 
+// Hands the pages of [begin, end) back to the system: a buffer read once
+// from front to back need not stay resident behind the reading. Both ends
+// are multiples of kReleaseStep. The contents read back as anything after.
+inline constexpr std::size_t kReleaseStep = std::size_t{2} << 20;
+void ReleaseReadPages(char* begin, char* end);
+
 }  // namespace kaveta

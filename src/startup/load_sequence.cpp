@@ -173,7 +173,7 @@ LoadOutcome RunLoadSequence(Kaveta& k) {
     k.Message(kMissingInput, MsgIcon::Critical);
     return LoadOutcome::Ready;
   }
-  switch (ReadExchangeInput(k, *bytes)) {
+  switch (ConsumeExchangeInput(k, *bytes)) {
     case ReadOutcome::ProcessEnded: return LoadOutcome::ProcessEnded;
     case ReadOutcome::Stopped: return LoadOutcome::Ready;
     case ReadOutcome::Complete:

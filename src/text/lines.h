@@ -19,6 +19,8 @@ class LineCursor {
   // Stores the next line (without its end) and returns true, or false at the end.
   bool Next(std::string_view& line);
   bool AtEnd() const { return pos_ >= text_.size(); }
+  // Where the next line starts.
+  std::size_t Position() const { return pos_; }
 
  private:
   std::string_view text_;

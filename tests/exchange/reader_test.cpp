@@ -408,6 +408,59 @@ TEST(Reader, JapaneseLinesPassThroughAsUtf8) {
             Lines({"cn\"（ゴシック）", "ch 2000 1500 1 0 \"東室（１）", "lynｱｲｳ"}));
 }
 
+// A large input given up to the reader is read into the same state as one
+// only looked at, though its pages go back to the system on the way: ASCII
+// and converted figure lines, every block, and a stop at a 17th colour.
+TEST(Reader, ConsumedLargeInputReadsAsALookedAtOne) {
+  struct Case {
+    RunMode mode;
+    int colours;
+    ReadOutcome outcome;
+  };
+  for (const Case c : {Case{RunMode::ColourChange, 16, ReadOutcome::Complete},
+                       Case{RunMode::AreaNewTable, 17, ReadOutcome::Stopped}}) {
+    std::mt19937 random(c.colours);
+    std::vector<std::string> lines{"hq"};
+    const auto n = [&] { return std::to_string(random() % 100000) + ".5"; };
+    while (lines.size() < 200000) {
+      const int colour = static_cast<int>(lines.size() * c.colours / 200000);
+      lines.push_back("lc10 " + std::to_string(colour + 1));
+      for (int i = 0; i < 4; ++i) {
+        switch (random() % 6) {
+          case 0: lines.push_back("sl " + n() + " " + n() + " " + n() + " " + n()); break;
+          case 1: lines.push_back("sc " + n() + " 2000 500 0 360 1 0"); break;
+          case 2: lines.push_back("ch 1 2 1 0 \"部屋" + n()); break;
+          case 3: lines.push_back("sl 0 0 " + n() + " 0 " + n() + " " + n() + " ０"); break;
+          default:
+            lines.push_back("sl " + n() + " " + n() + " " + n() + " " + n() + " " + n() + " " +
+                            n() + " " + n() + " " + n());
+        }
+      }
+    }
+    std::string bytes = HostFile(lines);
+    ASSERT_GT(bytes.size(), std::size_t{6} << 20);
+    Reading looked(c.mode), consumed(c.mode);
+    EXPECT_EQ(looked.ReadBytes(bytes), c.outcome);
+    EXPECT_EQ(ConsumeExchangeInput(consumed.k, bytes), c.outcome);
+    const RunState &a = looked.k.state, &b = consumed.k.state;
+    // Compared whole: a difference printed would be megabytes.
+    EXPECT_TRUE(a.passThroughText == b.passThroughText);
+    EXPECT_EQ(a.nextGroup, b.nextGroup);
+    EXPECT_EQ(a.solidRows, b.solidRows);
+    ASSERT_EQ(a.solids.size(), b.solids.size());
+    for (std::size_t i = 0; i < a.solids.size(); ++i) EXPECT_EQ(a.solids[i].area, b.solids[i].area);
+    for (int g = 1; g <= kMaxGroups; ++g) {
+      const ColourGroup &x = a.groups[g], &y = b.groups[g];
+      EXPECT_EQ(x.solidCount, y.solidCount) << g;
+      EXPECT_EQ(x.areaTotal, y.areaTotal) << g;
+      EXPECT_TRUE(x.measuredLines == y.measuredLines && x.twoPointLines == y.twoPointLines &&
+                  x.scLines == y.scLines)
+          << "group " << g;
+    }
+    EXPECT_FALSE(a.groups[c.colours - 1].measuredLines.empty());
+  }
+}
+
 // Figure fields take a short cut past from_chars; the value must be the
 // same to the bit, for every shape a field can have.
 TEST(HostNumber, PlainDecimalsReadAsFromCharsReadsThem) {

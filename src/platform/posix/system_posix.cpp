@@ -125,6 +125,10 @@ void AdviseLargeBuffer(void* data, std::size_t size) {
   if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
 }
 
+void ReleaseReadPages(char* begin, char* end) {
+  if (end > begin) ::madvise(begin, static_cast<std::size_t>(end - begin), MADV_DONTNEED);
+}
+
 std::unique_ptr<FileSystem> MakeSystemFileSystem() { return std::make_unique<PosixFileSystem>(); }
 
 std::unique_ptr<RegistryReader> MakeSystemRegistry(FileSystem& files,

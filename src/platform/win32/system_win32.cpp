@@ -130,6 +130,14 @@ class Win32FileSystem : public FileSystem {
 // Windows keeps large pages for privileged processes: nothing to ask for.
 void AdviseLargeBuffer(void*, std::size_t) {}
 
+// The reset pages keep their place in the heap block; unlocking pages that
+// were never locked takes them out of the working set.
+void ReleaseReadPages(char* begin, char* end) {
+  if (end <= begin) return;
+  const auto size = static_cast<SIZE_T>(end - begin);
+  if (VirtualAlloc(begin, size, MEM_RESET, PAGE_READWRITE) != nullptr) VirtualUnlock(begin, size);
+}
+
 std::unique_ptr<FileSystem> MakeSystemFileSystem() { return std::make_unique<Win32FileSystem>(); }
 
 std::unique_ptr<RegistryReader> MakeSystemRegistry(FileSystem&, const std::string&) {
