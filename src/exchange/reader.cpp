@@ -71,8 +71,9 @@ class Reader {
   ReadOutcome ReadLines() {
     std::string_view raw;
     if (!cursor_.Next(raw)) return ReadOutcome::Complete;  // no line at all
-    while (cursor_.Next(raw)) {
-      const std::string_view line = Decode(raw);
+    bool ascii = true;
+    while (cursor_.Next(raw, ascii)) {
+      const std::string_view line = ascii ? raw : Decode(raw);
       const Step step = Interpret(line);
       if (step.outcome) return *step.outcome;
       if (step.skipLine) continue;
@@ -241,7 +242,7 @@ class Reader {
   Step SolidLine(std::string_view line) {
     Step step;
     step.passed = line;
-    if (!FindOrAddGroup(k_, s_.currentColour)) return StopAtLimit(line);
+    if (!FindGroup()) return StopAtLimit(line);
     ColourGroup& group = s_.groups[s_.currentGroup];
     ++group.solidCount;
     Split(line);
@@ -269,7 +270,7 @@ class Reader {
   Step CircleLine(std::string_view line, char kind) {
     Step step;
     step.passed = line;
-    if (!FindOrAddGroup(k_, s_.currentColour)) return StopAtLimit(line);
+    if (!FindGroup()) return StopAtLimit(line);
     if (IsAreaMode(k_.runMode)) {
       s_.circularSolidFound = true;
     } else {
@@ -296,6 +297,20 @@ class Reader {
     return step;
   }
 
+  // FindOrAddGroup for the current colour, looked up once while neither the
+  // colour nor the groups change: thousands of figures follow one colour line.
+  bool FindGroup() {
+    if (foundGroup_ > 0 && s_.currentColour == foundColour_ && s_.nextGroup == foundNext_) {
+      s_.currentGroup = foundGroup_;
+      return true;
+    }
+    if (!FindOrAddGroup(k_, s_.currentColour)) return false;
+    foundColour_ = s_.currentColour;
+    foundNext_ = s_.nextGroup;
+    foundGroup_ = s_.currentGroup;
+    return true;
+  }
+
   // Fields at every single blank: two blanks give an empty field.
   void Split(std::string_view line) {
     fields_.clear();
@@ -317,6 +332,8 @@ class Reader {
   GroupBlockLines blocks_;
   std::string converted_;
   std::vector<std::string_view> fields_;
+  std::int32_t foundColour_ = 0;
+  int foundNext_ = 0, foundGroup_ = 0;
 };
 
 }  // namespace

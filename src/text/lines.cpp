@@ -1,15 +1,48 @@
 #include "text/lines.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "platform/encoding.h"
 #include "text/ascii.h"
 
 namespace kaveta {
 
-bool LineCursor::Next(std::string_view& line) {
+namespace {
+
+// The first CR or LF at or after `at`, eight bytes at a time; every byte
+// before it is ORed into `seen`. In each word the lowest byte the zero test
+// flags is a true zero, so the first line end is never missed or misplaced.
+std::size_t LineEnd(std::string_view text, std::size_t at, std::uint64_t& seen) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighs = 0x8080808080808080ULL;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    const std::uint64_t cr = word ^ (kOnes * '\r'), lf = word ^ (kOnes * '\n');
+    const std::uint64_t hit = (((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighs;
+    if (hit != 0) {
+      const int bytes = std::countr_zero(hit) / 8;
+      if (bytes > 0) seen |= word & (~std::uint64_t{0} >> (64 - 8 * bytes));
+      return at + static_cast<std::size_t>(bytes);
+    }
+    seen |= word;
+  }
+  for (; at < text.size(); ++at) {
+    if (text[at] == '\r' || text[at] == '\n') break;
+    seen |= static_cast<unsigned char>(text[at]);
+  }
+  return at;
+}
+
+}  // namespace
+
+bool LineCursor::Next(std::string_view& line, bool& ascii) {
   if (pos_ >= text_.size()) return false;
   const std::size_t start = pos_;
-  std::size_t end = start;
-  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+  std::uint64_t seen = 0;
+  const std::size_t end = LineEnd(text_, start, seen);
+  ascii = (seen & 0x8080808080808080ULL) == 0;
   line = text_.substr(start, end - start);
   pos_ = end;
   if (pos_ < text_.size()) {

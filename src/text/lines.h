@@ -17,7 +17,12 @@ class LineCursor {
  public:
   explicit LineCursor(std::string_view text) : text_(text) {}
   // Stores the next line (without its end) and returns true, or false at the end.
-  bool Next(std::string_view& line);
+  bool Next(std::string_view& line) {
+    bool ascii;
+    return Next(line, ascii);
+  }
+  // The same, and whether the line is plain ASCII, found in the same pass.
+  bool Next(std::string_view& line, bool& ascii);
   bool AtEnd() const { return pos_ >= text_.size(); }
   // Where the next line starts.
   std::size_t Position() const { return pos_; }

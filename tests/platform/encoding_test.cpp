@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text/lines.h"
 
 namespace kaveta {
@@ -60,6 +62,32 @@ TEST(Lines, AllThreeLineEndsEndALine) {
     std::vector<std::string> got;
     for (auto l : SplitLines(c.text)) got.emplace_back(l);
     EXPECT_EQ(got, c.lines) << c.text;
+  }
+}
+
+// Line ends are found a word at a time: against a byte-by-byte walk, with
+// the bytes next to CR and LF that a word test could take for them.
+TEST(Lines, CursorFindsEveryLineEndAndEveryHighByte) {
+  const char alphabet[] = {'\r', '\n', '\0', '\x01', '\x0b', '\x0c', '\x0e', 'a',
+                           ' ',   '\x80', '\x8a', '\x8d', '\xff', '\x8c', '\x09'};
+  std::mt19937 random(42);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text(random() % 40, ' ');
+    for (char& c : text) c = alphabet[random() % sizeof alphabet];
+    std::vector<std::pair<std::string, bool>> want, got;
+    for (std::size_t at = 0; at < text.size();) {
+      std::size_t end = at;
+      bool ascii = true;
+      for (; end < text.size() && text[end] != '\r' && text[end] != '\n'; ++end)
+        ascii = ascii && static_cast<unsigned char>(text[end]) < 0x80;
+      want.emplace_back(text.substr(at, end - at), ascii);
+      at = end + (end < text.size() && text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    LineCursor cursor(text);
+    std::string_view line;
+    bool ascii = false;
+    while (cursor.Next(line, ascii)) got.emplace_back(std::string(line), ascii);
+    ASSERT_EQ(got, want) << i;
   }
 }
 
