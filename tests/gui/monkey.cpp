@@ -464,6 +464,25 @@ class Monkey {
     Send(inputs);
   }
 
+  // Waits (at most 2 s) until the window has read every input sent so far:
+  // a key nothing uses goes after it, and the key state this thread shares
+  // with the window's (attached input) shows it down once the window has
+  // taken it from the queue. Under load a Tab can wait there behind
+  // earlier input, and an Enter judged before it would be judged wrong.
+  void Drain() {
+    const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+    if (thread == 0 || !AttachThreadInput(GetCurrentThreadId(), thread, TRUE)) return;
+    const auto end = Clock::now() + std::chrono::milliseconds(kAnswerMs);
+    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      Send({KeyInput(VK_F24, flags)});
+      const bool down = flags == 0;
+      while (((GetKeyState(VK_F24) & 0x8000) != 0) != down && Clock::now() < end &&
+             program_->Running())
+        Pause(2);
+    }
+    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
+  }
+
   // The focus once it has stayed put for 50 ms (at most half a second).
   HWND SettledFocus() {
     HWND focus = FocusOf(main_);
@@ -494,6 +513,7 @@ class Monkey {
     Note(std::string("key ") + k.name + (times > 1 ? " x" + std::to_string(times) : ""));
     Front();
     // Enter or Space on a focused OK button presses it.
+    Drain();
     const int focused = GetDlgCtrlID(SettledFocus());
     if ((k.key == VK_RETURN || k.key == VK_SPACE) && k.modifier == 0 &&
         (focused == id::Command2 || focused == id::Command3))

@@ -61,6 +61,7 @@ const Regression kRegressions[] = {
     {6, 3191707740u, 60},  // C1: Tab x20, then Shift+Home
     {7, 2354715386u, 60},  // C2: a click on 2606, Backspace, Escape
     {1, 1862487281u, 25},  // M3: Shift+Tab read late onto OK, then Enter
+    {1, 631282356u, 50},   // M3, 144 DPI, busy machine: Shift+Tab behind a panel's close, Space
 };
 
 class MonkeyRegression : public ::testing::TestWithParam<Regression> {};
