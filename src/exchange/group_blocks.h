@@ -1,7 +1,8 @@
 // The figure lines of the colour groups, gathered while the exchange input
-// is read and copied into the groups' blocks once at the end, each block at
-// its final size: growing sixteen texts line by line would keep up to twice
-// the input in memory for a large selection.
+// is read and copied into the groups' blocks in few large steps (once at the
+// end, or every release step of an input given up): growing sixteen texts
+// line by line would keep up to twice the input in memory for a large
+// selection.
 #pragma once
 
 #include <cstddef>
