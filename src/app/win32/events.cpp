@@ -39,7 +39,14 @@ bool TotalsMayChange(const Kaveta& k) { return k.ui.lblGoukei.visible || TotalsR
 
 }  // namespace
 
-void MainWindow::ReadText(ViewControl& v) { v.model->text = WindowText(v.hwnd); }
+void MainWindow::ReadText(ViewControl& v) { Learn(v, WindowText(v.hwnd)); }
+
+// What the user typed or picked is the model's text and what the control
+// shows: a sync of a hidden box compares with the latter.
+void MainWindow::Learn(ViewControl& v, const std::string& text) {
+  v.model->text = text;
+  v.shown.text = text;
+}
 
 void MainWindow::ReadCheck(ViewControl& v) {
   v.model->value = SendMessageW(v.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
@@ -91,7 +98,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         ReadText(v);
         if (TotalsMayChange(k)) Run([] {});
       }
-      if (code == CBN_SELCHANGE) v.model->text = PickedText(control);
+      if (code == CBN_SELCHANGE) Learn(v, PickedText(control));
       break;
     case Role::DigitsCombo:
       if (code == CBN_EDITCHANGE) {
@@ -99,13 +106,13 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         if (TotalsMayChange(k)) Run([] {});
       }
       if (code == CBN_SELCHANGE) {
-        v.model->text = PickedText(control);
+        Learn(v, PickedText(control));
         Run([&k] { Comboketa_Click(k); });
       }
       break;
     case Role::RoundingCombo:
       if (code == CBN_SELCHANGE) {
-        v.model->text = PickedText(control);
+        Learn(v, PickedText(control));
         Run([&k] { cboHasuu_Click(k); });
       }
       break;
@@ -122,7 +129,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         ReadText(v);
         Run([&k, name] { name ? Combo2_Change(k) : cbTani_Change(k); });
       } else if (code == CBN_SELCHANGE) {
-        v.model->text = PickedText(control);
+        Learn(v, PickedText(control));
         Run([&k, name] { name ? Combo2_Click(k) : cbTani_Click(k); });
       } else if (code == CBN_KILLFOCUS) {
         ReadText(v);

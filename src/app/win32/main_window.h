@@ -108,6 +108,7 @@ class MainWindow {
   void FocusEditor(ViewControl& editor);
   // Copies what the user changed in a real control into the model.
   void ReadText(ViewControl& v);
+  void Learn(ViewControl& v, const std::string& text);
   void ReadCheck(ViewControl& v);
 
   Kaveta& k_;

@@ -1,6 +1,7 @@
 // Model → real controls. Each property is written only when it differs
-// from what the control shows, so a sync in the middle of typing neither
-// moves the caret nor flickers.
+// from what the control shows (or, where the user cannot change it, from
+// what was last written), so a sync in the middle of typing neither moves
+// the caret nor flickers.
 #include <windows.h>
 
 #include "app/win32/main_window.h"
@@ -84,9 +85,18 @@ void MainWindow::SyncControl(ViewControl& v) {
   const Control& m = *v.model;
   const Control& was = v.shown;
   const bool combo = m.kind == ControlKind::ComboBox;
-  if (combo && m.list != was.list) SetListItems(v.hwnd, m.list);
-  const std::wstring text = Utf8ToWide(m.text);
-  if (RealText(v.hwnd) != text) SetShownText(v, text);
+  const bool listReset = combo && m.list != was.list;
+  if (listReset) SetListItems(v.hwnd, m.list);
+  // A box on the screen may have been typed into since the last sync; any
+  // other control shows the text last written or read (ReadText). Asking
+  // every control for its text was most of a sync's time under Wine.
+  const bool typable = combo || m.kind == ControlKind::TextBox;
+  if (listReset || (typable && IsWindowVisible(v.hwnd))) {
+    const std::wstring text = Utf8ToWide(m.text);
+    if (RealText(v.hwnd) != text) SetShownText(v, text);
+  } else if (m.text != was.text) {
+    SetShownText(v, Utf8ToWide(m.text));
+  }
 
   if (m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) {
     const WPARAM want = m.value == 1 ? BST_CHECKED : BST_UNCHECKED;
