@@ -169,6 +169,11 @@ struct MenuItemState {
 };
 MenuItemState MenuItem(HWND main, int commandId);
 MenuItemState MenuBarItem(HWND main, int position);  // ﾌｧｲﾙ 0, 編集 1, 設定 2
+// How many marker key presses (F24, which nothing uses) the window's thread
+// has taken from its queue, modulo 65536: a marker sent after some input and
+// counted here proves that input has been read.
+constexpr WORD kMarkerKey = VK_F24;
+int MarkersRead(HWND main);
 
 // Real input, delivered to whatever window is under the point or has focus.
 void BringToFront(HWND topLevel);

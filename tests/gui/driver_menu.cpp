@@ -1,5 +1,6 @@
 // Menu states of kaveta.exe's window, read inside its process through
-// menu_probe.dll (Wine answers GetMenuState only in the menu's own process).
+// menu_probe.dll (Wine answers GetMenuState only in the menu's own process),
+// and the marker keys its thread has read.
 #include <map>
 
 #include "driver.h"
@@ -11,8 +12,9 @@ namespace {
 constexpr LRESULT kAnswered = 0x10000000;
 constexpr LRESULT kNoSuchItem = 0x20000000;
 constexpr WPARAM kByPosition = 0x10000;
+constexpr WPARAM kMarkersRead = 0x20000;
 
-HOOKPROC ProbeHook(HMODULE* module) {
+HOOKPROC ProbeHook(HMODULE* module, const char* name) {
   static HMODULE probe = [] {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -22,19 +24,21 @@ HOOKPROC ProbeHook(HMODULE* module) {
     return loaded;
   }();
   *module = probe;
-  return reinterpret_cast<HOOKPROC>(
-      reinterpret_cast<void*>(GetProcAddress(probe, "MenuProbeHook")));
+  return reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, name)));
 }
 
 LRESULT Probe(HWND main, WPARAM item) {
-  static std::map<DWORD, HHOOK> hooked;  // one hook per window thread
+  static std::map<DWORD, std::pair<HHOOK, HHOOK>> hooked;  // per window thread
   const DWORD thread = GetWindowThreadProcessId(main, nullptr);
   const auto hook = [&] {
     HMODULE module = nullptr;
-    const HOOKPROC procedure = ProbeHook(&module);
-    const HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, procedure, module, thread);
-    if (installed == nullptr) throw DriverError("cannot hook the window thread of kaveta.exe");
-    hooked[thread] = installed;
+    const HOOKPROC menu = ProbeHook(&module, "MenuProbeHook");
+    const HOOKPROC input = ProbeHook(&module, "InputProbeHook");
+    const HHOOK calls = SetWindowsHookExW(WH_CALLWNDPROC, menu, module, thread);
+    const HHOOK messages = SetWindowsHookExW(WH_GETMESSAGE, input, module, thread);
+    if (calls == nullptr || messages == nullptr)
+      throw DriverError("cannot hook the window thread of kaveta.exe");
+    hooked[thread] = {calls, messages};
   };
   if (hooked.find(thread) == hooked.end()) hook();
   static const UINT message = RegisterWindowMessageW(L"KavetaMenuProbe");
@@ -48,10 +52,12 @@ LRESULT Probe(HWND main, WPARAM item) {
   if ((answer & kAnswered) == 0) {
     // Thread IDs come again: a later kaveta.exe may run on the ID of one
     // hooked before. Hook this one and ask once more.
-    UnhookWindowsHookEx(hooked[thread]);
+    UnhookWindowsHookEx(hooked[thread].first);
+    UnhookWindowsHookEx(hooked[thread].second);
     hook();
     answer = ask();
   }
+  if ((item & kMarkersRead) != 0 && (answer & kAnswered) != 0) return answer & 0xFFFF;
   if (answer == kNoSuchItem)
     throw DriverError("the menu has no item " + std::to_string(item & 0xFFFF) +
                       ((item & kByPosition) ? " (by position)" : " (by command)"));
@@ -70,5 +76,7 @@ MenuItemState MenuBarItem(HWND main, int position) {
   const auto state = static_cast<UINT>(Probe(main, static_cast<WPARAM>(position) | kByPosition));
   return {(state & (MF_GRAYED | MF_DISABLED)) == 0, false};
 }
+
+int MarkersRead(HWND main) { return static_cast<int>(Probe(main, kMarkersRead)); }
 
 }  // namespace kaveta::gui

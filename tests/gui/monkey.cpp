@@ -465,22 +465,28 @@ class Monkey {
   }
 
   // Waits (at most 2 s) until the window has read every input sent so far:
-  // a key nothing uses goes after it, and the key state this thread shares
-  // with the window's (attached input) shows it down once the window has
-  // taken it from the queue. Under load a Tab can wait there behind
-  // earlier input, and an Enter judged before it would be judged wrong.
+  // a marker key goes after it, and the probe in the window's thread counts
+  // the marker once taken from the queue. Under load a Tab can wait there
+  // behind earlier input, and an Enter judged before it would be judged
+  // wrong. Without the probe only the settled focus is left to judge by.
   void Drain() {
-    const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
-    if (thread == 0 || !AttachThreadInput(GetCurrentThreadId(), thread, TRUE)) return;
+    if (std::getenv("KAVETA_MONKEY_NOPROBE")) return;
+    const int before = MarkersRead(main_);
+    Send({KeyInput(kMarkerKey, 0), KeyInput(kMarkerKey, KEYEVENTF_KEYUP)});
     const auto end = Clock::now() + std::chrono::milliseconds(kAnswerMs);
-    for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-      Send({KeyInput(VK_F24, flags)});
-      const bool down = flags == 0;
-      while (((GetKeyState(VK_F24) & 0x8000) != 0) != down && Clock::now() < end &&
-             program_->Running())
-        Pause(2);
+    const auto t0 = Clock::now();
+    while (MarkersRead(main_) == before && Clock::now() < end && program_->Running()) Pause(5);
+    if (Clock::now() - t0 > std::chrono::milliseconds(300)) {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &info);
+      const HWND fg = GetForegroundWindow();
+      std::printf("SLOW DRAIN %lld ms before=%d now=%d fg=%ls active=%ls focus=%ls capture=%p flags=%lx\n",
+                  (long long)std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count(),
+                  before, MarkersRead(main_), fg ? ClassName(fg).c_str() : L"-",
+                  info.hwndActive ? ClassName(info.hwndActive).c_str() : L"-",
+                  info.hwndFocus ? ClassName(info.hwndFocus).c_str() : L"-", (void*)info.hwndCapture, info.flags);
     }
-    AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
   }
 
   // The focus once it has stayed put for 50 ms (at most half a second).
@@ -513,11 +519,11 @@ class Monkey {
     Note(std::string("key ") + k.name + (times > 1 ? " x" + std::to_string(times) : ""));
     Front();
     // Enter or Space on a focused OK button presses it.
-    Drain();
-    const int focused = GetDlgCtrlID(SettledFocus());
-    if ((k.key == VK_RETURN || k.key == VK_SPACE) && k.modifier == 0 &&
-        (focused == id::Command2 || focused == id::Command3))
-      endAllowed_ = okPressed_ = true;
+    if ((k.key == VK_RETURN || k.key == VK_SPACE) && k.modifier == 0) {
+      Drain();
+      const int focused = GetDlgCtrlID(SettledFocus());
+      if (focused == id::Command2 || focused == id::Command3) endAllowed_ = okPressed_ = true;
+    }
     std::vector<INPUT> inputs;
     for (int i = 0; i < times; ++i) {
       if (k.modifier) inputs.push_back(KeyInput(k.modifier, 0));
