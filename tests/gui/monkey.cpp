@@ -23,9 +23,12 @@ namespace kaveta::gui::monkey {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int kTabWaitMs = 1000;
 
 constexpr UINT kAnswerMs = 2000;  // the window must answer a message this soon
+// How long a drain waits for the window to read its input: a long text
+// typed into a box that updates the window on every character can keep it
+// reading for seconds while it still answers messages at once.
+constexpr int kDrainMs = 60000;
 
 struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -464,11 +467,11 @@ class Monkey {
     Send(inputs);
   }
 
-  // Waits (at most 2 s) until the window has read every input sent so far:
-  // a marker key goes after it, and the probe in the window's thread counts
-  // the marker once taken from the queue. Under load a Tab can wait there
-  // behind earlier input, and an Enter judged before it would be judged
-  // wrong. Without the probe only the settled focus is left to judge by.
+  // Waits until the window has read every input sent so far: a marker key
+  // goes after it, and the probe in the window's thread counts the marker
+  // once taken from the queue. The window may read a Tab well after it was
+  // sent, and an Enter judged before it would be judged wrong. Without the
+  // probe only the settled focus is left to judge by.
   void Drain() {
     if (std::getenv("KAVETA_MONKEY_NOPROBE")) return;
     const int before = MarkersRead(main_);
@@ -531,14 +534,7 @@ class Monkey {
       inputs.push_back(KeyInput(k.key, KEYEVENTF_KEYUP));
       if (k.modifier) inputs.push_back(KeyInput(k.modifier, KEYEVENTF_KEYUP));
     }
-    const HWND before = FocusOf(main_);
     Send(inputs);
-    // The window may read a Tab well after it was sent (more than 100 ms
-    // here); a later Enter must be judged by where the Tab took the focus.
-    if (k.key == VK_TAB) {
-      const auto end = Clock::now() + std::chrono::milliseconds(kTabWaitMs);
-      while (FocusOf(main_) == before && Clock::now() < end) Pause(10);
-    }
   }
 
   void DragRows() {
