@@ -1,5 +1,6 @@
 #include "exchange/group_blocks.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/memory.h"
@@ -88,13 +89,13 @@ void GroupBlockLines::Flush(RunState& state, double scale) {
       std::string& text = BlockText(state.groups[g], static_cast<GroupBlock>(b));
       const std::size_t needed = text.size() + sizes[g][b];
       if (needed <= text.capacity()) continue;
-      const double wanted = static_cast<double>(needed) * scale;
-      const std::size_t room =
-          wanted < static_cast<double>(needed + input_.size()) ? static_cast<std::size_t>(wanted)
-                                                               : needed + input_.size();
+      // What the whole input would give at the rate seen so far, but no
+      // more than it could add at all.
+      const double wanted = std::min(static_cast<double>(needed) * scale,
+                                     static_cast<double>(needed + input_.size()));
       // A fresh string: reserve on a used one may round up to double.
       std::string sized;
-      sized.reserve(room > needed ? room : needed);
+      sized.reserve(std::max(needed, static_cast<std::size_t>(wanted)));
       AdviseLargeBuffer(sized.data(), sized.capacity());
       sized.append(text);
       text.swap(sized);
