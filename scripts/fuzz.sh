@@ -17,19 +17,31 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DKAVETA_FUZZ=ON \
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 # New finds go to a scratch folder, so the committed corpus stays small.
+# The targets run side by side, one per core, each for its full time.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for t in "${targets[@]}"; do
-  echo "== fuzz_$t for ${seconds} s"
+run() {
+  local t=$1 status=0
   mkdir -p "$scratch/$t"
-  status=0
   "$build/fuzz/fuzz_$t" "$scratch/$t" "tests/fuzz/corpus/$t" -max_total_time="$seconds" \
     -timeout=1 -rss_limit_mb=512 -artifact_prefix="$build/fuzz/$t-" -print_final_stats=1 \
     >"$scratch/$t.log" 2>&1 || status=$?
+  echo "$status" >"$scratch/$t.status"
+}
+cores=$(nproc)
+for t in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$cores" ]; do wait -n || true; done
+  run "$t" &
+done
+wait
+failed=0
+for t in "${targets[@]}"; do
+  echo "== fuzz_$t for ${seconds} s"
   grep -E '^(Done|stat::number_of_executed_units)' "$scratch/$t.log" || true
-  if [ "$status" -ne 0 ]; then
+  if [ "$(cat "$scratch/$t.status")" -ne 0 ]; then
     tail -n 60 "$scratch/$t.log" >&2
     echo "fuzz_$t failed" >&2
-    exit 1
+    failed=1
   fi
 done
+exit "$failed"
