@@ -4,7 +4,8 @@
 # corpus. Any crash, leak, time-out (1 s per input) or use of more than
 # 512 MB fails the script; the input that did it is left in build-fuzz/fuzz/
 # and belongs in tests/fuzz/corpus/<target>/ once fixed.
-# FUZZ_SECONDS sets the time per target (default 30).
+# FUZZ_SECONDS sets the time per target (default 30); --build-only builds
+# the targets and runs none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,6 +16,7 @@ targets=(selection profile list_file table command_line)
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DKAVETA_FUZZ=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
+[ "${1:-}" = "--build-only" ] && exit 0
 
 # New finds go to a scratch folder, so the committed corpus stays small.
 # The targets run side by side, one per core, each for its full time.
