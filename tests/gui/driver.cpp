@@ -184,8 +184,11 @@ HWND Program::MainWindow() {
       },
       15000, "the visible main window of kaveta.exe (class KavetaMainWindow)");
   // The settings panel's controls are made just after the window shows;
-  // the program is ready for input once it waits for it.
-  WaitForInputIdle(info_.hProcess, 5000);
+  // the program is ready for input once it waits for it. The first start
+  // in a fresh prefix on a busy machine took more than 5 s.
+  if (WaitForInputIdle(info_.hProcess, kUiWaitMs) == WAIT_TIMEOUT)
+    throw DriverError("kaveta.exe did not wait for input within " + std::to_string(kUiWaitMs) +
+                      " ms of showing its window");
   return main_;
 }
 
