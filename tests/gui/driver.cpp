@@ -183,11 +183,29 @@ HWND Program::MainWindow() {
         return (main_ = VisibleMainWindow()) != nullptr;
       },
       15000, "the visible main window of kaveta.exe (class KavetaMainWindow)");
-  // The settings panel's controls are made just after the window shows;
-  // the program is ready for input once it waits for it. The first start
-  // in a fresh prefix on a busy machine took more than 5 s.
-  if (WaitForInputIdle(info_.hProcess, kUiWaitMs) == WAIT_TIMEOUT)
-    throw DriverError("kaveta.exe did not wait for input within " + std::to_string(kUiWaitMs) +
+  // The settings panel's controls and then the tips are made just after
+  // the window shows, before the program waits for input. WaitForInputIdle
+  // came back before the panel's controls existed (a first start in a fresh
+  // prefix, busy machine), so wait for the tips' window, made last, and a
+  // message answered after it.
+  const DWORD thread = GetWindowThreadProcessId(main_, nullptr);
+  WaitUntil(
+      [&] {
+        bool tips = false;
+        EnumThreadWindows(
+            thread,
+            [](HWND window, LPARAM found) -> BOOL {
+              if (ClassName(window) != L"tooltips_class32") return TRUE;
+              *reinterpret_cast<bool*>(found) = true;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&tips));
+        return tips;
+      },
+      kUiWaitMs, "the tips of kaveta.exe's window, made last at its start");
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, kUiWaitMs, &ignored))
+    throw DriverError("kaveta.exe did not answer a message within " + std::to_string(kUiWaitMs) +
                       " ms of showing its window");
   return main_;
 }
