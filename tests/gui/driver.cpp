@@ -147,8 +147,19 @@ Program::Program(const fs::path& exe, const std::wstring& mode) {
   const std::wstring current = fs::temp_directory_path().wstring();
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      current.c_str(), &startup, &info_))
+  // Wine reports a new process that died in its own loader, before any of
+  // the program's code ran, as ERROR_INTERNAL_ERROR; seen once in a long run
+  // with five Wine sessions on two cores. Such a start is tried once more.
+  const auto start = [&] {
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          current.c_str(), &startup, &info_) != FALSE;
+  };
+  bool started = start();
+  if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
+    Sleep(500);
+    started = start();
+  }
+  if (!started)
     throw DriverError("cannot start " + Utf8(commandLine) + ", error " +
                       std::to_string(GetLastError()));
 }
