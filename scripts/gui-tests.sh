@@ -9,6 +9,8 @@
 #   KAVETA_MONKEY_ONLY=1 KAVETA_MONKEY_ACTIONS=20000 KAVETA_MONKEY_DPI=144 \
 #     scripts/gui-tests.sh build-win
 set -euo pipefail
+# A setup step that fails says which one (wineboot, for one, prints nothing).
+trap 'echo "gui-tests.sh: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 build=$(cd "${1:?usage: scripts/gui-tests.sh <win-build-dir> [gtest options]}" && pwd)
 shift
 root=$(cd "$(dirname "$0")/.." && pwd)
