@@ -467,19 +467,19 @@ class Monkey {
   // goes after it, and the probe in the window's thread counts the markers
   // taken from its queue. The window may read a Tab well after it was sent,
   // and an Enter judged before it would be judged wrong. A long typed text
-  // can keep the window reading for many seconds while it still answers at
-  // once, so the wait is bounded and a caller not judged is told so. Without
-  // the probe only the settled focus is left to judge by.
+  // can keep the window reading for many seconds, so the wait is bounded.
+  // Without the probe only the settled focus is left to judge by.
   bool Drain() {
     if (std::getenv("KAVETA_MONKEY_NOPROBE")) return true;
     Send({KeyInput(kMarkerKey, 0), KeyInput(kMarkerKey, KEYEVENTF_KEYUP)});
     markersSent_ = (markersSent_ + 1) & 0xFFFF;  // as the probe counts
     const auto t0 = Clock::now();
     const auto end = t0 + std::chrono::milliseconds(kAnswerMs);
-    bool read = false;
-    while (!(read = MarkersRead(main_) == markersSent_) && Clock::now() < end &&
-           program_->Running())
+    bool read = MarkersRead(main_) == markersSent_;
+    while (!read && Clock::now() < end && program_->Running()) {
       Pause(5);
+      read = MarkersRead(main_) == markersSent_;
+    }
     if (std::getenv("KAVETA_MONKEY_PROFILE") && Clock::now() - t0 > std::chrono::milliseconds(300))
       std::printf("drain: %lld ms%s\n",
                   static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
