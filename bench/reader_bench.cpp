@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "exchange/reader.h"
+#include "startup/read_input.h"
 #include "platform/encoding.h"
 #include "text/lines.h"
 #include "ui/kaveta.h"
@@ -124,7 +124,7 @@ void BM_Reader(benchmark::State& state) {
   env.dialogs = &dialogs;
   for (auto _ : state) {
     Kaveta k = MakeWindow(env);
-    const kaveta::ReadOutcome outcome = kaveta::ReadExchangeInput(k, bytes);
+    const kaveta::ReadOutcome outcome = kaveta::ReadIntoWindow(k, bytes);
     benchmark::DoNotOptimize(outcome);
     if (k.state.nextSolid != kSolids + 1) state.SkipWithError("wrong solid count");
   }
@@ -196,7 +196,7 @@ int PeakMemory() {
   kaveta::Environment env;
   env.dialogs = &dialogs;
   Kaveta k = MakeWindow(env);
-  kaveta::ReadExchangeInput(k, bytes);
+  kaveta::ReadIntoWindow(k, bytes);
   const long afterReading = PeakKilobytes();
   const double fileKb = static_cast<double>(bytes.size()) / 1024;
   std::printf("file size            %10.0f kB (%zu bytes, %lld solids)\n", fileKb, bytes.size(),

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "exchange/host_number.h"
-#include "exchange/triangles.h"
-#include "settings/format.h"
-#include "settings/rounding.h"
 
 namespace kaveta {
 namespace {
@@ -16,32 +14,9 @@ namespace {
 // nextGroup anywhere, so never trust it past the 16 slots.
 int LastGroup(const RunState& s) { return std::clamp(s.nextGroup - 1, 0, kMaxGroups); }
 
-struct UnitParts {
-  std::string unit;
-  std::string multiplier;
-};
-
-// "m^2,1" -> unit "m^2", multiplier "1". The multiplier is the second
-// comma-separated part, as the row file reads it; without a comma the unit
-// counts once.
-UnitParts SplitUnitText(const std::string& text) {
-  const std::size_t comma = text.find(',');
-  if (comma == std::string::npos) return {text, "1"};
-  const std::size_t next = text.find(',', comma + 1);
-  return {text.substr(0, comma),
-          text.substr(comma + 1, next == std::string::npos ? std::string::npos : next - comma - 1)};
-}
-
-// The digits list holds whole numbers; anything else rounds to whole units.
-int DigitsFromText(const std::string& text) {
-  std::int32_t d = 0;
-  return ParseInt32(text, d) ? d : 0;
-}
-
 }  // namespace
 
-bool FindOrAddGroup(Kaveta& k, std::int32_t colour) {
-  RunState& s = k.state;
+bool FindOrAddGroup(RunState& s, std::int32_t colour) {
   const int last = LastGroup(s);
   bool found = false;
   for (int g = 1; g <= last; ++g) {
@@ -51,26 +26,17 @@ bool FindOrAddGroup(Kaveta& k, std::int32_t colour) {
     }
   }
   if (found) return true;
-  if (last >= kMaxGroups) {
-    k.Message("16色を越えました。", MsgIcon::Exclamation);
-    return false;
-  }
+  if (last >= kMaxGroups) return false;
   const int g = last + 1;
   ColourGroup& group = s.groups[g];
   group.colour = colour;
-  group.solidCount = 0;
   group.areaTotal.reset();
-  const std::string tip = RgbText(colour);
-  for (int swatch : {g, g + kMaxGroups}) {
-    k.ui.Lblpic[swatch].backColour = colour;
-    k.ui.Lblpic[swatch].tooltip = tip;
-  }
   s.currentGroup = g;
   s.nextGroup = g + 1;
   return true;
 }
 
-void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
+void MeasureSolid(RunState& s, const std::vector<std::string_view>& fields) {
   if (fields.size() != 7 && fields.size() != 9) return;
   const bool four = fields.size() == 9;
   double x[5] = {}, y[5] = {};
@@ -99,7 +65,6 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
     solid.centreY = (y[2] + y[1] + y[3]) / 3 * 1000;
   }
 
-  RunState& s = k.state;
   // Solid s lives at solids[s - 1]; keep the list in step with the counter.
   const auto expected = static_cast<std::size_t>(std::max<std::int64_t>(s.nextSolid - 1, 0));
   if (s.solids.size() != expected) s.solids.resize(expected);
@@ -118,50 +83,23 @@ void MeasureSolid(Kaveta& k, const std::vector<std::string_view>& fields) {
   }
 }
 
-bool BreakdownWanted(const Kaveta& k) {
-  return k.ui.chkSansha.value == 1 && IsTableMode(k.runMode);
-}
-
-std::string RoundedQuantityText(Kaveta& k, int group, int digits) {
-  RunState& s = k.state;
-  const bool valid = group >= 1 && group <= kMaxGroups;
-  const std::optional<double> total = valid ? s.groups[group].areaTotal : std::nullopt;
-  const double multiplier = valid ? LenientNumber(s.groups[group].multiplier) : 0;
-  if (total && BreakdownWanted(k)) {
-    // Exactly the breakdown's figure times the multiplier, so the table,
-    // the breakdown and the total agree to the last digit.
-    const Decimal area = SharedBreakdownOfRow(s, group)->Area();
-    const Decimal quantity =
-        (area * Decimal::FromDouble(multiplier)).Rounded(digits, RoundingModeOf(k));
-    s.roundedArea = quantity.Value();
-    return quantity.Text(ShownDecimals(digits));
+void SwapRowFigures(RunState& s, int a, int b) {
+  if (a < 1 || a > kMaxGroups || b < 1 || b > kMaxGroups || a == b) return;
+  ColourGroup& x = s.groups[static_cast<std::size_t>(a)];
+  ColourGroup& y = s.groups[static_cast<std::size_t>(b)];
+  std::swap(x.measuredLines, y.measuredLines);
+  std::swap(x.twoPointLines, y.twoPointLines);
+  std::swap(x.scLines, y.scLines);
+  std::swap(x.seLines, y.seLines);
+  std::swap(x.soLines, y.soLines);
+  std::swap(x.sgLines, y.sgLines);
+  for (std::uint8_t& row : s.solidRows) {
+    if (row == a)
+      row = static_cast<std::uint8_t>(b);
+    else if (row == b)
+      row = static_cast<std::uint8_t>(a);
   }
-  s.roundedArea = RoundQuantity(total.value_or(0) * multiplier, digits, RoundingModeOf(k));
-  if (!total) return "-";
-  return FormatQuantity(s.roundedArea, digits);
-}
-
-void AfterReading(Kaveta& k) {
-  RunState& s = k.state;
-  if (s.circularSolidFound) {
-    k.Message(
-        "円形関係のソリッド図形が存在します。\r\nこれらの面積は集計できません。\r\n注意してください"
-        "｡ ",
-        MsgIcon::Critical);
-  }
-  const std::string& unitText = k.ui.cbTaniD.text;
-  const UnitParts parts = SplitUnitText(unitText);
-  const int digits = DigitsFromText(k.ui.Comboketa.text);
-  for (int g = 1; g <= LastGroup(s); ++g) {
-    Control& unit = k.ui.Label5[g];
-    if (unit.text.empty()) {
-      unit.text = parts.unit;
-      unit.tooltip = unitText;
-      s.groups[g].multiplier = parts.multiplier;
-    }
-    k.ui.Text_sum[g].text = RoundedQuantityText(k, g, digits);
-  }
-  if (s.currentGroup == 0) k.Message("ソリッド図形がありません。", MsgIcon::None);
+  s.breakdowns.SwapRows(a, b);
 }
 
 }  // namespace kaveta

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/format.h"
+#include "number/number_text.h"
 
 namespace kaveta {
 

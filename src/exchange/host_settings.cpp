@@ -1,5 +1,7 @@
 #include "exchange/host_settings.h"
 
+#include "text/ascii.h"
+
 namespace kaveta {
 namespace {
 
@@ -9,15 +11,8 @@ bool ParseHexColour(const std::string& text, std::int32_t& out) {
   if (text.empty() || text.size() > 8) return false;
   std::uint32_t v = 0;
   for (char c : text) {
-    int h;
-    if (c >= '0' && c <= '9')
-      h = c - '0';
-    else if (c >= 'a' && c <= 'f')
-      h = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-      h = c - 'A' + 10;
-    else
-      return false;
+    const int h = HexDigitValue(c);
+    if (h < 0) return false;
     v = v * 16 + static_cast<std::uint32_t>(h);
   }
   out = static_cast<std::int32_t>(v);

@@ -26,7 +26,8 @@
 #include "exchange/groups.h"
 #include "exchange/text_append.h"
 #include "platform/encoding.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/colour_text.h"
 #include "text/ascii.h"
 #include "text/lines.h"
 
@@ -51,13 +52,15 @@ double WholeNumber(std::string_view text) { return std::nearbyint(LenientNumber(
 
 class Reader {
  public:
-  Reader(Kaveta& k, std::string_view bytes) : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
-  Reader(Kaveta& k, std::string& bytes) : k_(k), s_(k.state), cursor_(bytes), blocks_(bytes) {}
+  Reader(RunMode mode, RunState& s, std::string_view bytes)
+      : mode_(mode), s_(s), cursor_(bytes), blocks_(bytes) {}
+  Reader(RunMode mode, RunState& s, std::string& bytes)
+      : mode_(mode), s_(s), cursor_(bytes), blocks_(bytes) {}
 
-  ReadOutcome Run() {
-    const ReadOutcome outcome = ReadLines();
+  ReadResult Run() {
+    result_.outcome = ReadLines();
     blocks_.MoveInto(s_);
-    return outcome;
+    return std::move(result_);
   }
 
  private:
@@ -99,7 +102,7 @@ class Reader {
       StoreHeader(word, line);
     }
     if (line.size() < 2) {
-      if (line == "#" && k_.runMode == RunMode::TableDesign) step.outcome = ReadOutcome::Stopped;
+      if (line == "#" && mode_ == RunMode::TableDesign) step.outcome = ReadOutcome::Stopped;
       return step;
     }
     const char key[2] = {AsciiLower(line[0]), AsciiLower(line[1])};
@@ -109,8 +112,6 @@ class Reader {
           LayerGroupLine(line);
         else if (key[1] == 'y')
           LayerLine(line);
-        else if (key[1] == 't')
-          s_.currentLineType.assign(line.substr(2));
         else if (key[1] == 'c')
           return ColourLine(line);
         break;
@@ -159,14 +160,14 @@ class Reader {
     std::string_view raw;
     if (!cursor_.Next(raw)) {
       s_.tableTitle.clear();
-      k_.ui.txtHyoumei.text.clear();
+      ShowTitle(s_.tableTitle);
       step.skipLine = true;
       return step;
     }
     const std::string_view line = Decode(raw);
     const std::size_t quote = line.find('"');
     s_.tableTitle.assign(quote == std::string_view::npos ? line : line.substr(quote + 1));
-    k_.ui.txtHyoumei.text = s_.tableTitle;
+    ShowTitle(s_.tableTitle);
     step.passed = line;
     return step;
   }
@@ -174,11 +175,11 @@ class Reader {
   void LayerGroupLine(std::string_view line) {
     const std::string_view digit = CharAt(line, 2);
     if (digit.size() == 1 && AsciiLower(digit[0]) == 'n') {
-      if (k_.runMode == RunMode::LayerNamingExternal) {
+      if (mode_ == RunMode::LayerNamingExternal) {
         std::string shown = s_.currentLayerGroup;
         if (!shown.empty() && shown[0] >= 'a' && shown[0] <= 'z')
           shown[0] = static_cast<char>(shown[0] - 'a' + 'A');
-        k_.ui.txtHyoumei.text = shown;
+        ShowTitle(shown);
       }
       return;
     }
@@ -193,7 +194,7 @@ class Reader {
   void LayerLine(std::string_view line) {
     const std::string_view digit = CharAt(line, 2);
     if (digit.size() == 1 && AsciiLower(digit[0]) == 'n') {
-      if (k_.runMode == RunMode::LayerNamingExternal) LayerName(line);
+      if (mode_ == RunMode::LayerNamingExternal) LayerName(line);
       return;
     }
     s_.currentLayer.assign(digit);
@@ -205,12 +206,12 @@ class Reader {
   void LayerName(std::string_view line) {
     const int row = HexDigitSlot(s_.currentLayer);
     if (row == 0) return;
-    k_.ui.txtname[row].text.assign(line.substr(3));
+    ReadEvent named{ReadEvent::Kind::LayerNamed, row, std::string(line.substr(3))};
     if (line.size() >= 5 && EqualsNoCase(line.substr(3, 2), "#c")) {
-      const std::int32_t colour = ParseColour(line.substr(5));
-      k_.ui.Lblpic[row].backColour = colour;
-      k_.ui.Lblpic[row + kMaxGroups].backColour = colour;
+      named.colour = ParseColour(line.substr(5));
+      named.hasColour = true;
     }
+    result_.events.push_back(std::move(named));
   }
 
   Step ColourLine(std::string_view line) {
@@ -230,8 +231,9 @@ class Reader {
     const double n = WholeNumber(s_.currentColourNumber);
     // Numbers outside the pen table (negative ones too) are SXF custom colours.
     if (!(n >= 0 && n <= 116)) {
-      k_.Message("SXFカスタム線色があります。現在対応してないので終了します。<(_ _)>申し訳ないです",
-                 MsgIcon::None);
+      result_.diagnostics.push_back(
+          {"SXFカスタム線色があります。現在対応してないので終了します。<(_ _)>申し訳ないです",
+           MsgIcon::None});
       step.outcome = ReadOutcome::ProcessEnded;
       return step;
     }
@@ -243,8 +245,6 @@ class Reader {
     Step step;
     step.passed = line;
     if (!FindGroup()) return StopAtLimit(line);
-    ColourGroup& group = s_.groups[s_.currentGroup];
-    ++group.solidCount;
     Split(line);
     switch (fields_.size()) {
       case 5:
@@ -253,7 +253,7 @@ class Reader {
         break;
       case 7:
       case 9:
-        MeasureSolid(k_, fields_);
+        MeasureSolid(s_, fields_);
         blocks_.Note(s_.currentGroup, GroupBlock::Measured, line);
         step.consumed = true;
         break;
@@ -271,7 +271,7 @@ class Reader {
     Step step;
     step.passed = line;
     if (!FindGroup()) return StopAtLimit(line);
-    if (IsAreaMode(k_.runMode)) {
+    if (IsAreaMode(mode_)) {
       s_.circularSolidFound = true;
     } else {
       const GroupBlock block = kind == 'c'   ? GroupBlock::Sc
@@ -304,7 +304,13 @@ class Reader {
       s_.currentGroup = foundGroup_;
       return true;
     }
-    if (!FindOrAddGroup(k_, s_.currentColour)) return false;
+    const int before = s_.nextGroup;
+    if (!FindOrAddGroup(s_, s_.currentColour)) {
+      result_.diagnostics.push_back({"16色を越えました。", MsgIcon::Exclamation});
+      return false;
+    }
+    if (s_.nextGroup != before)
+      result_.events.push_back({ReadEvent::Kind::GroupAdded, s_.currentGroup, {}, s_.currentColour});
     foundColour_ = s_.currentColour;
     foundNext_ = s_.nextGroup;
     foundGroup_ = s_.currentGroup;
@@ -326,8 +332,13 @@ class Reader {
     }
   }
 
-  Kaveta& k_;
+  void ShowTitle(std::string text) {
+    result_.events.push_back({ReadEvent::Kind::TitleShown, 0, std::move(text)});
+  }
+
+  RunMode mode_;
   RunState& s_;
+  ReadResult result_;
   LineCursor cursor_;
   GroupBlockLines blocks_;
   std::string converted_;
@@ -341,19 +352,23 @@ class Reader {
 namespace {
 
 template <typename Bytes>
-ReadOutcome ReadInto(Kaveta& k, Bytes& bytes) {
-  k.state.exchangeRead = true;
-  k.state.currentGroup = 0;
+ReadResult ReadInto(RunMode mode, RunState& s, Bytes& bytes) {
+  s.exchangeRead = true;
+  s.currentGroup = 0;
   // Restored catalogue rows keep their slots in AreaPreviousTable.
-  if (k.runMode != RunMode::AreaPreviousTable) k.state.nextGroup = 1;
-  Reader reader(k, bytes);
+  if (mode != RunMode::AreaPreviousTable) s.nextGroup = 1;
+  Reader reader(mode, s, bytes);
   return reader.Run();
 }
 
 }  // namespace
 
-ReadOutcome ReadExchangeInput(Kaveta& k, std::string_view bytes) { return ReadInto(k, bytes); }
+ReadResult ReadExchangeInput(RunMode mode, RunState& s, std::string_view bytes) {
+  return ReadInto(mode, s, bytes);
+}
 
-ReadOutcome ConsumeExchangeInput(Kaveta& k, std::string& bytes) { return ReadInto(k, bytes); }
+ReadResult ConsumeExchangeInput(RunMode mode, RunState& s, std::string& bytes) {
+  return ReadInto(mode, s, bytes);
+}
 
 }  // namespace kaveta

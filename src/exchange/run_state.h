@@ -7,15 +7,24 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "exchange/breakdown.h"
 
 namespace kaveta {
 
 inline constexpr int kMaxGroups = 16;
 
+// A row is in use when it has a name or its left swatch shows a colour
+// other than the drawing's background: the one rule every output, the
+// totals and the row file count rows by.
+inline bool RowInUse(std::string_view name, std::int32_t leftColour, std::int32_t background) {
+  return !name.empty() || leftColour != background;
+}
+
 struct ColourGroup {
   std::int32_t colour = 0;
-  std::int64_t solidCount = 0;      // wide: a selection may hold any number
   std::optional<double> areaTotal;  // empty while nothing was measured
   std::string multiplier;           // text, as stored with the unit
   // Stored figure lines, each followed by CR LF (UTF-8 inside).
@@ -41,14 +50,7 @@ struct RunState {
   std::vector<std::uint8_t> solidRows;
   std::int64_t nextSolid = 1;
 
-  // Row breakdowns worked out once: a run asks for them for the quantities
-  // and again for the table. Each remembers the sizes it was made from; a
-  // row swap, which keeps the sizes, forgets them all.
-  struct CachedBreakdown {
-    std::size_t linesSize = 0, solidCount = 0;
-    std::shared_ptr<const struct RowBreakdown> breakdown;
-  };
-  mutable std::array<CachedBreakdown, kMaxGroups + 1> breakdownCache;
+  BreakdownCache breakdowns;
 
   std::array<std::int32_t, 357> penColourTable{};
   std::int32_t backgroundColour = 16777215;
@@ -58,7 +60,7 @@ struct RunState {
       headerTextColour;
 
   // Reading state.
-  std::string currentLayerGroup, currentLayer, currentLineType, currentColourNumber;
+  std::string currentLayerGroup, currentLayer, currentColourNumber;
   std::int32_t currentColour = 0;
   float currentGroupScale = 0;
   std::string currentTextKind;
@@ -66,7 +68,6 @@ struct RunState {
   std::string passThroughText;  // every line not consumed, CR LF after each
 
   bool circularSolidFound = false;
-  double roundedArea = 0;
   bool exchangeRead = false;  // TEMP.TXT was found and read (fully or in part)
 };
 

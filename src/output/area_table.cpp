@@ -3,19 +3,18 @@
 #include <algorithm>
 #include <vector>
 
-#include "exchange/groups.h"
 #include "output/breakdown_table.h"
 #include "output/draw_items.h"
 #include "output/table_geometry.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/rounding.h"
 #include "text/lines.h"
 
 namespace kaveta {
 namespace {
 
-using table::Checked;
 using table::ColumnTextWidth;
-using table::DecimalsOf;
+using table::EmitRuleAttributes;
 using table::Repeat;
 using table::Single;
 
@@ -52,16 +51,11 @@ bool IsBlankOnly(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-
-
-
 // Half up keeps the label's own rounding of the 15-digit form.
-std::string LabelText(double area, int decimals, RoundingMode mode) {
-  if (mode == RoundingMode::HalfUp) return FormatQuantity(area, decimals);
-  return FormatQuantity(RoundQuantity(area, decimals, mode), decimals);
+std::string LabelText(double area, int digits, RoundingMode mode) {
+  if (mode == RoundingMode::HalfUp) return QuantityText(area, digits);
+  return RoundedQuantityText(area, digits, mode);
 }
-
-
 
 }  // namespace
 
@@ -80,9 +74,10 @@ std::string padToWidth(std::string_view text, int width, int mode, std::string_v
   }
 }
 
-bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem) {
-  const std::string& kindBox = k.ui.Combo1[3].text;
-  in.textKindText = kindBox.empty() ? k.state.currentTextKind
+bool ReadTableInputs(const TableSnapshot& t, const RunState& s, TableInputs& in,
+                     std::string& problem) {
+  const std::string& kindBox = t.textKindBox;
+  in.textKindText = kindBox.empty() ? s.currentTextKind
                                     : std::string(kindBox.substr(FirstChars(kindBox, 2).size()));
   std::int32_t kind = 0;
   if (!ParseInt32(in.textKindText, kind) || kind < 1 || kind > 16) {
@@ -93,14 +88,14 @@ bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem) {
   }
   in.textKind = kind;
 
-  const std::vector<std::string> fields = SplitCommas(k.ui.Text2.text);
+  const std::vector<std::string> fields = SplitCommas(t.solidSettings);
   double numbers[3] = {0, 0, 0};
   bool ok = fields.size() >= 4;
   for (int i = 0; ok && i < 3; ++i)
     ok = ParseDouble(fields[static_cast<std::size_t>(i)], numbers[i]);
   if (!ok) {
     problem = std::string("作表設定の「") + kText2Caption + "」が正しくありません（" +
-              k.ui.Text2.text +
+              t.solidSettings +
               "）。\r\n数値3つとレイヤをカンマで区切って入力してください（例 20,2,2,lya）。";
     return false;
   }
@@ -113,48 +108,23 @@ bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem) {
   const auto size = [&](const std::array<std::string, 17>& header) {
     return Single(LenientNumber(header[static_cast<std::size_t>(kind)]));
   };
-  in.cw = size(k.state.headerTextWidth);
-  in.chh = size(k.state.headerTextHeight);
-  in.cs = size(k.state.headerTextSpacing);
+  in.cw = size(s.headerTextWidth);
+  in.chh = size(s.headerTextHeight);
+  in.cs = size(s.headerTextSpacing);
   return true;
 }
 
-TableContent TableContentFromWindow(const Kaveta& k) {
-  TableContent c;
-  for (int i = 1; i <= kRows; ++i)
-    c.names[static_cast<std::size_t>(i)] = k.ui.txtname[static_cast<std::size_t>(i)].text;
-  c.title = k.ui.txtHyoumei.text;
-  if (TotalsRowWanted(k)) c.total = TotalOfRows(k);
-  return c;
-}
-
-bool RowInUse(const Kaveta& k, const TableContent& content, int i) {
-  return !content.names[static_cast<std::size_t>(i)].empty() ||
-         k.ui.Lblpic[static_cast<std::size_t>(i)].backColour != k.state.backgroundColour;
-}
-
-int TableRowsInUse(const Kaveta& k, const TableContent& content) {
-  int n = 0;
-  for (int i = 1; i <= kRows; ++i)
-    if (RowInUse(k, content, i)) ++n;
-  return n;
-}
-
-TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
-                        int rows) {
+TableSizes MeasureTable(const TableSnapshot& t, const TableInputs& in, int rows) {
   TableSizes s;
-  for (std::size_t i = 1; i <= kRows; ++i) {
-    s.longestName =
-        std::max(s.longestName, static_cast<int>(SjisByteLength(WithoutMarkup(content.names[i]))));
-    s.longestUnit = std::max(s.longestUnit,
-                             static_cast<int>(SjisByteLength(WithoutMarkup(k.ui.Label5[i].text))));
-    s.longestQuantity =
-        std::max(s.longestQuantity, static_cast<int>(CharCount(k.ui.Text_sum[i].text)));
+  for (std::size_t i = 1; i < t.rows.size(); ++i) {
+    const RowPicture& row = t.rows[i];
+    s.longestName = std::max(s.longestName, static_cast<int>(SjisByteLength(WithoutMarkup(row.name))));
+    s.longestUnit = std::max(s.longestUnit, static_cast<int>(SjisByteLength(WithoutMarkup(row.unit))));
+    s.longestQuantity = std::max(s.longestQuantity, static_cast<int>(CharCount(row.quantity)));
   }
-  if (content.total) {
+  if (t.total) {
     s.longestName = std::max(s.longestName, static_cast<int>(SjisByteLength(kTotalCaption)));
-    s.longestQuantity =
-        std::max(s.longestQuantity, static_cast<int>(CharCount(content.total->text)));
+    s.longestQuantity = std::max(s.longestQuantity, static_cast<int>(CharCount(t.total->text)));
   }
   s.w0 = Single(static_cast<double>(in.solidWidth) + 2.0 * in.gapWidth);
   s.R = Single(static_cast<double>(in.chh) + 2.0 * in.gapHeight);
@@ -167,40 +137,36 @@ TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableConte
   return s;
 }
 
-void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+void ComposeAreaTable(const TableSnapshot& t, const RunState& state, const TableInputs& in,
                       std::int64_t solidCount, const ItemSink& emit) {
-  const int rows = TableRowsInUse(k, content) + (content.total ? 1 : 0);
-  const TableSizes s = MeasureTable(k, in, content, rows);
-  const auto& ui = k.ui;
+  const int rows = t.RowsInUse() + (t.total ? 1 : 0);
+  const TableSizes s = MeasureTable(t, in, rows);
   const double w0 = s.w0, nameW = s.nameColumnWidth, quantityW = s.quantityColumnWidth;
   const double gapW = in.gapWidth, gapH = in.gapHeight, R = s.R;
 
   emit(LineItem("#"));
   const std::int64_t labels = std::min<std::int64_t>(
-      std::max<std::int64_t>(solidCount, 0), static_cast<std::int64_t>(k.state.solids.size()));
-  const bool breakdown = BreakdownWanted(k);
-  const Breakdowns triangles = breakdown ? BreakdownsOfRows(k, content) : Breakdowns{};
+      std::max<std::int64_t>(solidCount, 0), static_cast<std::int64_t>(state.solids.size()));
+  const Breakdowns triangles = t.breakdown ? BreakdownsOfRows(t, state) : Breakdowns{};
   // The triangles' numbers replace the figures' own labels.
-  if (breakdown && labels > 0) ComposeTriangleLabels(k, in, triangles, emit);
-  if (!breakdown && Checked(ui.chkUTIWAKE[1])) {
+  if (t.breakdown && labels > 0) ComposeTriangleLabels(t, state, in, triangles, emit);
+  if (!t.breakdown && t.numberLabels) {
     for (std::int64_t n = 1; n <= labels; ++n) {
-      const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
+      const SolidFigure& f = state.solids[static_cast<std::size_t>(n - 1)];
       emit(LabelItem(f.centreX, f.centreY, "(" + std::to_string(n) + ")"));
     }
   }
-  if (!breakdown && Checked(ui.chkUTIWAKE[0])) {
-    const int decimals = DecimalsOf(k);
-    const RoundingMode mode = RoundingModeOf(k);
-    const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
+  if (!t.breakdown && t.areaLabels) {
+    const double below = static_cast<double>(state.currentGroupScale) * in.chh;
     for (std::int64_t n = 1; n <= labels; ++n) {
-      const SolidFigure& f = k.state.solids[static_cast<std::size_t>(n - 1)];
-      emit(LabelItem(f.centreX, f.centreY - below, LabelText(f.area, decimals, mode)));
+      const SolidFigure& f = state.solids[static_cast<std::size_t>(n - 1)];
+      emit(LabelItem(f.centreX, f.centreY - below, LabelText(f.area, t.digits, t.rounding)));
     }
   }
 
   emit(LineItem("bz"));
-  if (Checked(ui.ckKeisen[0])) {
-    for (const int c : {1, 5, 9}) emit(LineItem(ui.Combo1[c].text));
+  if (t.rules[0].drawn) {
+    EmitRuleAttributes(t.rules[0], emit);
     emit(LineItem("r1"));
     emit(DisplacementItem(0, -s.H));
     emit(DisplacementItem(s.W, 0));
@@ -208,27 +174,27 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
     emit(DisplacementItem(-s.W, 0));
     emit(LineItem("r0"));
   }
-  if (Checked(ui.ckKeisen[1])) {
-    for (const int c : {2, 6, 10}) emit(LineItem(ui.Combo1[c].text));
+  if (t.rules[1].drawn) {
+    EmitRuleAttributes(t.rules[1], emit);
     for (const float x : {s.w0, Single(w0 + nameW), Single(w0 + nameW + quantityW)})
       emit(SegmentItem(x, 0, x, -s.H));
   }
-  if (Checked(ui.ckKeisen[2])) {
-    for (const int c : {7, 8, 11}) emit(LineItem(ui.Combo1[c].text));
+  if (t.rules[2].drawn) {
+    EmitRuleAttributes(t.rules[2], emit);
     for (int h = 1; h < rows; ++h) {
       const float y = Single(-h * R);
       emit(SegmentItem(0, y, s.W, y));
     }
   }
-  emit(LineItem(ui.Combo1[3].text));
-  emit(TitleItem(content.title));
+  emit(LineItem(t.textKindBox));
+  emit(TitleItem(t.title));
 
   // A table row's texts: the layer, then name, quantity and unit.
   const auto emitTexts = [&](int h, std::string_view nameText, const std::string& quantity,
                              const std::string& unit) {
     const float y = Single(-h * R + gapH);
-    emit(LineItem(ui.Combo1[4].text));
-    const std::string name = padToWidth(nameText, s.longestName, k.itemAlignment, " ");
+    emit(LineItem(t.textLayer));
+    const std::string name = padToWidth(nameText, s.longestName, t.itemAlignment, " ");
     if (!IsBlankOnly(name)) emit(TextItem(Single(w0 + gapW), y, name));
     const long blanks = s.longestQuantity - static_cast<long>(CharCount(quantity));
     emit(TextItem(Single(w0 + nameW + gapW), y, Repeat(" ", blanks) + quantity));
@@ -236,44 +202,44 @@ void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent
   };
 
   int h = 0;
-  for (int i = 1; i <= kRows; ++i) {
-    if (!RowInUse(k, content, i)) continue;
+  for (std::size_t r = 1; r < t.rows.size(); ++r) {
+    const RowPicture& row = t.rows[r];
+    if (!row.inUse) continue;
     ++h;
-    const std::size_t r = static_cast<std::size_t>(i);
     const float y = Single(-h * R + gapH);
-    emitTexts(h, content.names[r], ui.Text_sum[r].text, ui.Label5[r].text);
+    emitTexts(h, row.name, row.quantity, row.unit);
 
-    if (ui.Lblpic[r].backColour == k.state.backgroundColour) continue;
+    if (row.leftColour == state.backgroundColour) continue;
     const double y1 = y;
     const double y2 = Single((1 - h) * R - gapH);
     // The middle is the single width halved in double; the other corners are single.
     const double mid = w0 / 2;
     const double right = Single(w0 - gapW);
     emit(LineItem(in.swatchLayer));
-    emit(ColourItem(ui.Lblpic[r + kRows].backColour));
+    emit(ColourItem(row.rightColour));
     emit(SolidItem({mid, y1, mid, y2, right, y2, right, y1}, 0b00000101));
-    emit(ColourItem(ui.Lblpic[r].backColour));
+    emit(ColourItem(row.leftColour));
     const double left = in.gapWidth;
     emit(SolidItem({left, y1, left, y2, mid, y2, mid, y1}, 0b01010000));
   }
-  if (content.total) emitTexts(h + 1, kTotalCaption, content.total->text, content.total->unit);
-  if (breakdown) ComposeBreakdownTable(k, in, content, triangles, Single(s.W + R), s.R, emit);
+  if (t.total) emitTexts(h + 1, kTotalCaption, t.total->text, t.total->unit);
+  if (t.breakdown) ComposeBreakdownTable(t, in, triangles, Single(s.W + R), s.R, emit);
 }
 
-void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+void ComposeAreaTable(const TableSnapshot& t, const RunState& s, const TableInputs& in,
                       std::int64_t solidCount, OutputText& out) {
   std::string line;  // one buffer for every line: a breakdown writes millions
-  ComposeAreaTable(k, in, content, solidCount, [&out, &line](const DrawItem& item) {
+  ComposeAreaTable(t, s, in, solidCount, [&out, &line](const DrawItem& item) {
     line.clear();
     AppendItemLine(item, line);
     out.Item(line);
   });
 }
 
-DrawList AreaTableItems(const Kaveta& k, const TableInputs& in, const TableContent& content,
+DrawList AreaTableItems(const TableSnapshot& t, const RunState& s, const TableInputs& in,
                         std::int64_t solidCount) {
   DrawList items;
-  ComposeAreaTable(k, in, content, solidCount,
+  ComposeAreaTable(t, s, in, solidCount,
                    [&items](const DrawItem& item) { items.push_back(item); });
   return items;
 }

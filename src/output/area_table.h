@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/run_state.h"
 #include "output/draw_items.h"
 #include "output/output_writer.h"
-#include "ui/kaveta.h"
-#include "ui/totals.h"
+#include "output/table_snapshot.h"
 
 namespace kaveta {
 
@@ -22,8 +22,8 @@ namespace kaveta {
 // centre and leader forms are cut to the first `width` characters.
 std::string padToWidth(std::string_view text, int width, int mode, std::string_view pad);
 
-// The settings the table geometry depends on, read from the panel and the
-// header values of the exchange input.
+// The settings the table geometry depends on, read from the snapshot's
+// panel settings and the header values of the exchange input.
 struct TableInputs {
   std::string textKindText;  // the kind as text ("3")
   int textKind = 0;
@@ -34,20 +34,8 @@ struct TableInputs {
 
 // False when the table cannot be composed; `problem` then holds a message
 // naming the setting to fix.
-bool ReadTableInputs(const Kaveta& k, TableInputs& in, std::string& problem);
-
-// The names and title the table shows. Normally the window's own; the
-// layer-naming output shows names it has not yet put into the window.
-struct TableContent {
-  std::array<std::string, kRows + 1> names;  // rows 1..16
-  std::string title;
-  std::optional<QuantityTotal> total;  // the totals row under the rows, when wanted
-};
-TableContent TableContentFromWindow(const Kaveta& k);
-
-// Rows whose name is not empty or whose left swatch is not the background.
-bool RowInUse(const Kaveta& k, const TableContent& content, int i);
-int TableRowsInUse(const Kaveta& k, const TableContent& content);
+bool ReadTableInputs(const TableSnapshot& t, const RunState& s, TableInputs& in,
+                     std::string& problem);
 
 struct TableSizes {
   int longestName = 0, longestQuantity = 0, longestUnit = 0;
@@ -56,20 +44,19 @@ struct TableSizes {
   float W = 0, H = 0;
 };
 // `rows` counts the grid's rows: the rows in use and the totals row.
-TableSizes MeasureTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
-                        int rows);
+TableSizes MeasureTable(const TableSnapshot& t, const TableInputs& in, int rows);
 
 // Gives "#", the labels of the first `solidCount` solid figures when asked
 // for, "bz", the ruled lines, the title and the rows, one item at a time in
 // output order; a large selection's labels are never held all at once.
 using ItemSink = std::function<void(const DrawItem&)>;
-void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+void ComposeAreaTable(const TableSnapshot& t, const RunState& s, const TableInputs& in,
                       std::int64_t solidCount, const ItemSink& emit);
 // The same, written as host lines.
-void ComposeAreaTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
+void ComposeAreaTable(const TableSnapshot& t, const RunState& s, const TableInputs& in,
                       std::int64_t solidCount, OutputText& out);
 // The same, as one list.
-DrawList AreaTableItems(const Kaveta& k, const TableInputs& in, const TableContent& content,
+DrawList AreaTableItems(const TableSnapshot& t, const RunState& s, const TableInputs& in,
                         std::int64_t solidCount);
 
 }  // namespace kaveta

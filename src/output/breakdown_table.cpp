@@ -1,115 +1,78 @@
 #include "output/breakdown_table.h"
 
 #include <algorithm>
-#include <optional>
-#include <vector>
+#include <memory>
 
-#include "exchange/groups.h"
 #include "output/table_geometry.h"
 #include "text/lines.h"
 
 namespace kaveta {
 namespace {
 
-using table::Checked;
 using table::ColumnTextWidth;
-using table::DecimalsOf;
+using table::EmitRuleAttributes;
 using table::RightAligned;
 using table::Single;
 
-constexpr const char* kHeaders[4] = {"番号", "底辺", "高さ", "倍面積"};
-constexpr const char* kAreaUnit = "m^2";  // before the multiplier
-
-std::string Heading(const TableContent& content, std::size_t r) {
-  return content.names[r].empty() ? "行 " + std::to_string(r) : content.names[r];
+std::array<std::string, kMaxGroups + 1> Names(const TableSnapshot& t) {
+  std::array<std::string, kMaxGroups + 1> names;
+  for (std::size_t r = 1; r < t.rows.size(); ++r) names[r] = t.rows[r].name;
+  return names;
 }
 
-// One drawn row: the number column left-aligned, the others right-aligned.
-struct Cells {
-  std::string c[4];
-};
-
-// Every row of the table in order, handed to `row` one at a time.
-template <typename Row>
-void ForEachRow(const Kaveta& k, const TableContent& content, const Breakdowns& rows, Row&& row) {
-  const int digits = DecimalsOf(k);
-  const RoundingMode mode = RoundingModeOf(k);
-  row(Cells{{kHeaders[0], kHeaders[1], kHeaders[2], kHeaders[3]}});
-  std::optional<Decimal> total;
-  for (std::size_t r = 1; r <= kRows; ++r) {
-    const RowBreakdown& b = *rows[r];
-    if (b.triangles.empty()) continue;
-    row(Cells{{Heading(content, r), "", "", ""}});
-    for (const Triangle& t : b.triangles) {
-      if (t.cut)
-        row(Cells{{t.number, t.base.Text(3), t.height.Text(3), t.doubleArea.Text(6)}});
-      else
-        row(Cells{{t.number, "-", "-", t.doubleArea.Text(6)}});
-    }
-    const Decimal area = b.Area().Rounded(digits, mode);
-    total = total ? *total + area : area;
-    row(Cells{{"小計", "", "", b.doubleSum.Text(6)}});
-    row(Cells{{"面積", "", "", area.Text(ShownDecimals(digits)) + " " + kAreaUnit}});
-  }
-  if (k.ui.chkGoukei.value == 1) {
-    const Decimal sum = total.value_or(Decimal()).Rounded(digits, mode);
-    row(Cells{{"合計", "", "", sum.Text(ShownDecimals(digits)) + " " + kAreaUnit}});
-  }
+// Every line of the table in order, handed to `line` one at a time.
+void ForEachLine(const TableSnapshot& t, const Breakdowns& rows,
+                 const std::function<void(const BreakdownCells&)>& line) {
+  ForEachBreakdownLine(rows, Names(t), t.digits, t.rounding, t.totalsTicked, line);
 }
 
 }  // namespace
 
-Breakdowns BreakdownsOfRows(const Kaveta& k, const TableContent& content) {
+Breakdowns BreakdownsOfRows(const TableSnapshot& t, const RunState& s) {
   Breakdowns rows;
   const auto none = std::make_shared<const RowBreakdown>();
-  for (std::size_t r = 0; r <= kRows; ++r)
-    rows[r] = r >= 1 && RowInUse(k, content, static_cast<int>(r))
-                  ? SharedBreakdownOfRow(k.state, static_cast<int>(r))
-                  : none;
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    rows[r] = r >= 1 && t.rows[r].inUse ? SharedBreakdownOfRow(s, static_cast<int>(r)) : none;
   return rows;
 }
 
-void ComposeTriangleLabels(const Kaveta& k, const TableInputs& in, const Breakdowns& rows,
-                           const ItemSink& emit) {
-  const bool areas = Checked(k.ui.chkUTIWAKE[0]);
-  const int digits = DecimalsOf(k);
-  const double below = static_cast<double>(k.state.currentGroupScale) * in.chh;
+void ComposeTriangleLabels(const TableSnapshot& t, const RunState& s, const TableInputs& in,
+                           const Breakdowns& rows, const ItemSink& emit) {
+  const double below = static_cast<double>(s.currentGroupScale) * in.chh;
   bool anyHeight = false;
   for (const auto& b : rows) {
-    for (const Triangle& t : b->triangles) {
-      emit(LabelItem(t.centreX, t.centreY, t.number));
-      if (areas)
-        emit(LabelItem(t.centreX, t.centreY - below,
-                       t.doubleArea.Half().Rounded(digits, RoundingModeOf(k)).Text(ShownDecimals(digits))));
+    for (const Triangle& tri : b->triangles) {
+      emit(LabelItem(tri.centreX, tri.centreY, tri.number));
+      if (t.areaLabels)
+        emit(LabelItem(tri.centreX, tri.centreY - below, TriangleAreaText(tri, t.digits, t.rounding)));
     }
-    for (const Triangle& t : b->triangles) {
-      if (!t.hasHeight) continue;
+    for (const Triangle& tri : b->triangles) {
+      if (!tri.hasHeight) continue;
       if (!anyHeight) emit(LineItem("lt2"));
       anyHeight = true;
       DrawItem line = SegmentItem(0, 0, 0, 0);
-      line.v = {t.apexX, t.apexY, t.footX, t.footY};
+      line.v = {tri.apexX, tri.apexY, tri.footX, tri.footY};
       line.doubleMask = 0b1111;  // drawing coordinates, as the labels
       emit(line);
     }
   }
   // Back to the rules' own line type for whatever follows.
   if (anyHeight) {
-    for (const int c : {9, 10, 11}) {
-      if (!Checked(k.ui.ckKeisen[static_cast<std::size_t>(c - 9)])) continue;
-      emit(LineItem(k.ui.Combo1[static_cast<std::size_t>(c)].text));
+    for (const RuleGroup& rule : t.rules) {
+      if (!rule.drawn) continue;
+      emit(LineItem(rule.lineType));
       return;
     }
     emit(LineItem("lt1"));
   }
 }
 
-void ComposeBreakdownTable(const Kaveta& k, const TableInputs& in, const TableContent& content,
-                           const Breakdowns& rows, float left, float rowHeight,
-                           const ItemSink& emit) {
+void ComposeBreakdownTable(const TableSnapshot& t, const TableInputs& in, const Breakdowns& rows,
+                           float left, float rowHeight, const ItemSink& emit) {
   int longest[4] = {0, 0, 0, 0};
   int chars[4] = {0, 0, 0, 0};
   int count = 0;
-  ForEachRow(k, content, rows, [&](const Cells& cells) {
+  ForEachLine(t, rows, [&](const BreakdownCells& cells) {
     ++count;
     for (int i = 0; i < 4; ++i) {
       longest[i] = std::max(longest[i], static_cast<int>(SjisByteLength(cells.c[i])));
@@ -121,29 +84,28 @@ void ComposeBreakdownTable(const Kaveta& k, const TableInputs& in, const TableCo
     edge[i + 1] = Single(static_cast<double>(edge[i]) + ColumnTextWidth(in, longest[i]));
   const double R = rowHeight;
   const float bottom = Single(-count * R);
-  const auto& ui = k.ui;
-  if (Checked(ui.ckKeisen[0])) {
-    for (const int c : {1, 5, 9}) emit(LineItem(ui.Combo1[static_cast<std::size_t>(c)].text));
+  if (t.rules[0].drawn) {
+    EmitRuleAttributes(t.rules[0], emit);
     emit(SegmentItem(edge[0], 0, edge[4], 0));
     emit(SegmentItem(edge[4], 0, edge[4], bottom));
     emit(SegmentItem(edge[4], bottom, edge[0], bottom));
     emit(SegmentItem(edge[0], bottom, edge[0], 0));
   }
-  if (Checked(ui.ckKeisen[1])) {
-    for (const int c : {2, 6, 10}) emit(LineItem(ui.Combo1[static_cast<std::size_t>(c)].text));
+  if (t.rules[1].drawn) {
+    EmitRuleAttributes(t.rules[1], emit);
     for (int i = 1; i < 4; ++i) emit(SegmentItem(edge[i], 0, edge[i], bottom));
   }
-  if (Checked(ui.ckKeisen[2])) {
-    for (const int c : {7, 8, 11}) emit(LineItem(ui.Combo1[static_cast<std::size_t>(c)].text));
+  if (t.rules[2].drawn) {
+    EmitRuleAttributes(t.rules[2], emit);
     for (int h = 1; h < count; ++h) {
       const float y = Single(-h * R);
       emit(SegmentItem(edge[0], y, edge[4], y));
     }
   }
-  emit(LineItem(ui.Combo1[3].text));
-  emit(LineItem(ui.Combo1[4].text));
+  emit(LineItem(t.textKindBox));
+  emit(LineItem(t.textLayer));
   int h = 0;
-  ForEachRow(k, content, rows, [&](const Cells& cells) {
+  ForEachLine(t, rows, [&](const BreakdownCells& cells) {
     ++h;
     const float y = Single(-h * R + in.gapHeight);
     for (int i = 0; i < 4; ++i) {
@@ -155,11 +117,9 @@ void ComposeBreakdownTable(const Kaveta& k, const TableInputs& in, const TableCo
   });
 }
 
-std::string BreakdownCopyText(const Kaveta& k) {
-  const TableContent content = TableContentFromWindow(k);
-  const Breakdowns rows = BreakdownsOfRows(k, content);
+std::string BreakdownCopyText(const TableSnapshot& t, const RunState& s) {
   std::string out = "\r\n";
-  ForEachRow(k, content, rows, [&](const Cells& cells) {
+  ForEachLine(t, BreakdownsOfRows(t, s), [&](const BreakdownCells& cells) {
     std::string line = cells.c[0];
     int last = 3;
     while (last > 0 && cells.c[last].empty()) --last;

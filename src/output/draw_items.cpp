@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "settings/format.h"
+#include "number/number_text.h"
 #include "text/lines.h"
 
 namespace kaveta {
@@ -16,38 +16,6 @@ DrawItem Numbers(ItemKind kind, std::initializer_list<double> values, std::uint8
   std::size_t i = 0;
   for (const double v : values) item.v[i++] = v;
   item.doubleMask = doubleMask;
-  return item;
-}
-
-// Whole-line number fields separated by single blanks; false when any is
-// not a number. A field that single precision would write otherwise was
-// written in double.
-struct Fields {
-  std::vector<double> values;
-  std::uint8_t doubleMask = 0;
-};
-
-bool NumberFields(std::string_view text, Fields& out) {
-  out = Fields{};
-  for (std::size_t start = 0; start <= text.size();) {
-    const std::size_t blank = std::min(text.find(' ', start), text.size());
-    const std::string_view field = text.substr(start, blank - start);
-    double v = 0;
-    if (!ParseDouble(field, v)) return false;
-    if (out.values.size() < 8 && Num(static_cast<float>(v)) != field)
-      out.doubleMask = static_cast<std::uint8_t>(out.doubleMask | (1u << out.values.size()));
-    out.values.push_back(v);
-    start = blank + 1;
-  }
-  return true;
-}
-
-DrawItem FromNumbers(ItemKind kind, const Fields& numbers) {
-  DrawItem item;
-  item.kind = kind;
-  for (std::size_t i = 0; i < numbers.values.size() && i < item.v.size(); ++i)
-    item.v[i] = numbers.values[i];
-  item.doubleMask = numbers.doubleMask;
   return item;
 }
 
@@ -152,47 +120,6 @@ std::string ItemLine(const DrawItem& item) {
   std::string line;
   AppendItemLine(item, line);
   return line;
-}
-
-void WriteItems(const DrawList& items, OutputText& out) {
-  for (const DrawItem& item : items) out.Item(ItemLine(item));
-}
-
-DrawList ParseItems(std::string_view text) {
-  DrawList items;
-  Fields numbers;
-  for (std::string_view line : SplitLines(text)) {
-    if (line.substr(0, kTitlePrefix.size()) == kTitlePrefix) {
-      items.push_back(TitleItem(line.substr(kTitlePrefix.size())));
-      continue;
-    }
-    if (line.substr(0, 5) == "lc10 " && NumberFields(line.substr(5), numbers) &&
-        numbers.values.size() == 1) {
-      items.push_back(ColourItem(static_cast<std::int32_t>(numbers.values[0])));
-      continue;
-    }
-    if (line.substr(0, 3) == "sl " && NumberFields(line.substr(3), numbers) &&
-        numbers.values.size() == 8) {
-      items.push_back(FromNumbers(ItemKind::Solid, numbers));
-      continue;
-    }
-    const std::size_t quote = line.find(" 1 0 \"");
-    if (line.substr(0, 3) == "ch " && quote != std::string_view::npos &&
-        NumberFields(line.substr(3, quote - 3), numbers) && numbers.values.size() == 2) {
-      DrawItem item = FromNumbers(ItemKind::Text, numbers);
-      item.text = line.substr(quote + 6);
-      items.push_back(item);
-      continue;
-    }
-    const std::size_t count = NumberFields(line, numbers) ? numbers.values.size() : 0;
-    if (count == 2 || count == 4) {
-      items.push_back(
-          FromNumbers(count == 2 ? ItemKind::Displacement : ItemKind::Segment, numbers));
-      continue;
-    }
-    items.push_back(LineItem(line));
-  }
-  return items;
 }
 
 }  // namespace kaveta

@@ -47,11 +47,5 @@ DrawItem SolidItem(const std::array<double, 8>& corners, std::uint8_t doubleMask
 // The host line of an item, without its CR LF.
 std::string ItemLine(const DrawItem& item);
 void AppendItemLine(const DrawItem& item, std::string& line);
-void WriteItems(const DrawList& items, OutputText& out);
-
-// Reads host lines back into items: the inverse of ItemLine for every line
-// the table writes. Numbers come back as parsed; a line that is none of the
-// forms above is a Line item.
-DrawList ParseItems(std::string_view text);
 
 }  // namespace kaveta

@@ -3,11 +3,16 @@
 #include <memory>
 #include <optional>
 
+#include "number/number_text.h"
 #include "output/area_table.h"
+#include "output/clipboard_text.h"
 #include "output/mode_outputs.h"
 #include "output/output_writer.h"
 #include "settings/catalogue.h"
 #include "settings/settings_file.h"
+#include "ui/row_quantity.h"
+#include "ui/rows.h"
+#include "ui/totals.h"
 
 namespace kaveta {
 namespace {
@@ -39,39 +44,25 @@ void ApplyCaptions(Kaveta& k, const LayerNamingChanges& changes) {
   for (std::size_t r = 1; r <= kRows; ++r) k.ui.txtname[r].text = changes.captions[r];
 }
 
-}  // namespace
-
-int CountRowsInUse(const Kaveta& k) {
-  int n = 0;
-  for (std::size_t i = 1; i <= kRows; ++i)
-    if (!k.ui.txtname[i].text.empty() || k.ui.Lblpic[i].backColour != k.state.backgroundColour) ++n;
-  return n;
-}
-
-namespace {
-
 // What the chosen mode writes; the renamed rows of the layer-naming modes.
-std::optional<LayerNamingChanges> Compose(const Kaveta& k, const std::optional<TableInputs>& table,
+std::optional<LayerNamingChanges> Compose(const TableSnapshot& t, const RunState& s,
+                                          const std::optional<TableInputs>& table,
                                           std::int64_t solidCount, OutputText& out) {
   std::optional<LayerNamingChanges> renamed;
-  switch (k.runMode) {
-    case RunMode::ColourChange: ColourChange(k, out); break;
-    case RunMode::LayerSort: LayerSort(k, out); break;
-    case RunMode::OverlapOrder: OverlapOrder(k, out); break;
-    case RunMode::LayerNaming: renamed = LayerNaming(k, out); break;
+  switch (t.mode) {
+    case RunMode::ColourChange: ColourChange(t, s, out); break;
+    case RunMode::LayerSort: LayerSort(t, s, out); break;
+    case RunMode::OverlapOrder: OverlapOrder(t, s, out); break;
+    case RunMode::LayerNaming: renamed = LayerNaming(t, out); break;
     case RunMode::LayerNamingExternal: {
-      renamed = LayerNamingExternal(k, out);
-      TableContent content;
-      content.names = renamed->captions;
-      content.title = renamed->title;
-      ComposeAreaTable(k, *table, content, solidCount, out);
+      renamed = LayerNamingExternal(t, out);
+      ComposeAreaTable(RenamedTable(t, *renamed, s.backgroundColour), s, *table, solidCount, out);
       ClosingMessage(kRows, solidCount, out);
       break;
     }
     default: {
-      const TableContent content = TableContentFromWindow(k);
-      ComposeAreaTable(k, *table, content, solidCount, out);
-      ClosingMessage(TableRowsInUse(k, content), solidCount, out);
+      ComposeAreaTable(t, s, *table, solidCount, out);
+      ClosingMessage(t.RowsInUse(), solidCount, out);
       break;
     }
   }
@@ -80,16 +71,58 @@ std::optional<LayerNamingChanges> Compose(const Kaveta& k, const std::optional<T
 
 // Writes the output in pieces to a temporary file that replaces the old
 // one only when all of it is there.
-bool WriteOutput(const Kaveta& k, const std::string& path, const std::optional<TableInputs>& table,
-                 std::int64_t solidCount, std::optional<LayerNamingChanges>& renamed) {
+bool WriteOutput(const Kaveta& k, const TableSnapshot& t, const std::string& path,
+                 const std::optional<TableInputs>& table, std::int64_t solidCount,
+                 std::optional<LayerNamingChanges>& renamed) {
   const std::unique_ptr<FileWriter> file = k.env.files->BeginReplace(path);
   if (!file) return false;
   OutputText out(*file);
-  renamed = Compose(k, table, solidCount, out);
+  renamed = Compose(t, k.state, table, solidCount, out);
   return out.Finish() && file->Commit();
 }
 
+int DigitsOf(const Kaveta& k) {
+  std::int32_t d = 0;
+  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
+}
+
 }  // namespace
+
+TableSnapshot TakeTableSnapshot(const Kaveta& k) {
+  const WindowModel& w = k.ui;
+  TableSnapshot t;
+  t.mode = k.runMode;
+  for (int i = 1; i <= kRows; ++i) {
+    const std::size_t r = static_cast<std::size_t>(i);
+    RowPicture& row = t.rows[r];
+    row.inUse = RowInUse(k, i);
+    row.leftColour = w.Lblpic[r].backColour;
+    row.rightColour = w.Lblpic[r + kRows].backColour;
+    row.caption = w.Lblpic[r].text;
+    row.name = w.txtname[r].text;
+    row.quantity = w.Text_sum[r].text;
+    row.unit = w.Label5[r].text;
+  }
+  t.title = w.txtHyoumei.text;
+  t.digits = DigitsOf(k);
+  t.rounding = RoundingModeOf(k);
+  t.itemAlignment = k.itemAlignment;
+  t.tableStyle = k.tableStyle;
+  for (std::size_t g = 0; g < t.rules.size(); ++g) {
+    const RuleCombos& c = kRuleCombos[g];
+    t.rules[g] = {w.ckKeisen[g].value == 1, w.Combo1[c.lineType].text, w.Combo1[c.colour].text,
+                  w.Combo1[c.layer].text};
+  }
+  t.textKindBox = w.Combo1[kTextKindCombo].text;
+  t.textLayer = w.Combo1[kTextLayerCombo].text;
+  t.solidSettings = w.Text2.text;
+  t.numberLabels = w.chkUTIWAKE[1].value == 1;
+  t.areaLabels = w.chkUTIWAKE[0].value == 1;
+  t.totalsTicked = w.chkGoukei.value == 1;
+  t.breakdown = BreakdownWanted(k);
+  if (TotalsRowWanted(k)) t.total = TotalOfRows(k);
+  return t;
+}
 
 // Settings are checked before anything is written, and the window and run
 // state change only once the file is in place, so a refused write leaves
@@ -103,26 +136,27 @@ OkOutcome RunOkCommand(Kaveta& k) {
     k.Message(kNotReadMessage, MsgIcon::Exclamation);
     return OkOutcome::NotWritten;
   }
+  const TableSnapshot snapshot = TakeTableSnapshot(k);
   std::optional<TableInputs> table;
   if (IsTableMode(mode) || mode == RunMode::LayerNamingExternal) {
     TableInputs in;
     std::string problem;
-    if (!ReadTableInputs(k, in, problem)) {
+    if (!ReadTableInputs(snapshot, k.state, in, problem)) {
       k.Message(problem, MsgIcon::Exclamation);
       return OkOutcome::NotWritten;
     }
     table = in;
   }
 
-  const std::string path = ExchangeOutputPath(k);
+  const std::string path = ExchangeOutputPath(k.env, mode);
   std::optional<LayerNamingChanges> renamed;
-  if (!WriteOutput(k, path, table, solidCount, renamed)) {
+  if (!WriteOutput(k, snapshot, path, table, solidCount, renamed)) {
     if (IsRegroupMode(mode)) DropStaleRegroupOutput(k);
     k.Message(NotWrittenMessage(path), MsgIcon::Critical);
     return OkOutcome::NotWritten;
   }
 
-  if (table && !k.ui.Combo1[3].text.empty()) k.state.currentTextKind = table->textKindText;
+  if (table && !snapshot.textKindBox.empty()) k.state.currentTextKind = table->textKindText;
   if (renamed) {
     ApplyCaptions(k, *renamed);
     if (mode == RunMode::LayerNamingExternal) k.ui.txtHyoumei.text = renamed->title;
@@ -141,17 +175,37 @@ bool TablePreviewItems(const Kaveta& k, DrawList& items, std::string& problem) {
   problem.clear();
   const bool external = k.runMode == RunMode::LayerNamingExternal;
   if (!IsTableMode(k.runMode) && !external) return false;
+  const TableSnapshot snapshot = TakeTableSnapshot(k);
   TableInputs in;
-  if (!ReadTableInputs(k, in, problem)) return false;
-  TableContent content = TableContentFromWindow(k);
+  if (!ReadTableInputs(snapshot, k.state, in, problem)) return false;
   if (external) {
     OutputText scratch;  // the layer lines are not part of the table
-    const LayerNamingChanges renamed = LayerNamingExternal(k, scratch);
-    content.names = renamed.captions;
-    content.title = renamed.title;
+    const LayerNamingChanges renamed = LayerNamingExternal(snapshot, scratch);
+    items = AreaTableItems(RenamedTable(snapshot, renamed, k.state.backgroundColour), k.state, in, 0);
+    return true;
   }
-  items = AreaTableItems(k, in, content, 0);
+  items = AreaTableItems(snapshot, k.state, in, 0);
   return true;
 }
+
+PreviewScene PreviewSceneOf(const Kaveta& k) {
+  DrawList items;
+  std::string problem;
+  TableInputs in;
+  if (!TablePreviewItems(k, items, problem) ||
+      !ReadTableInputs(TakeTableSnapshot(k), k.state, in, problem)) {
+    PreviewScene none;
+    none.problem = problem;
+    return none;
+  }
+  return SceneOfItems(k.state, in, items);
+}
+
+OkOutcome CopyAndOk(Kaveta& k) {
+  k.env.clipboard->SetText(ClipboardText(TakeTableSnapshot(k), k.state));
+  return RunOkCommand(k);
+}
+
+void ExitCommand(Kaveta& k) { k.closed = true; }
 
 }  // namespace kaveta

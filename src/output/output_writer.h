@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/seams.h"
-#include "ui/kaveta.h"
+#include "startup/run_mode.h"
 
 namespace kaveta {
 
@@ -39,13 +39,6 @@ class OutputText {
   void Layer(int row);                      // ly<digit>
   void LayerName(std::string_view name);    // lyn<name>
   void LayerGroup(std::string_view group);  // lg<group>
-  void Displacement(float dx, float dy);    // between r1 and r0
-  void Segment(float x1, float y1, float x2, float y2);
-  void TextAt(float x, float y, std::string_view text);     // table text
-  void LabelAt(double x, double y, std::string_view text);  // label at a solid
-  void Title(std::string_view title);                       // ch 1 1 2 0"<title>
-  // "sl" and four corners, each number already in its text form.
-  void Solid(const std::array<std::string, 8>& numbers);
 
   // The text composed so far (all of it when kept in memory).
   const std::string& text() const { return text_; }
@@ -53,7 +46,6 @@ class OutputText {
   bool Finish();
 
  private:
-  void Chars(std::string_view x, std::string_view y, std::string_view text);
   void Send(std::string_view utf8);
   FileWriter* file_ = nullptr;
   bool failed_ = false;
@@ -62,6 +54,6 @@ class OutputText {
 
 // ZTEMP.TXT in the host's coordinate-file folder or JWC_TEMP.TXT in the
 // program folder, by run mode.
-std::string ExchangeOutputPath(const Kaveta& k);
+std::string ExchangeOutputPath(const Environment& env, RunMode mode);
 
 }  // namespace kaveta

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "output/ok_command.h"
-#include "settings/format.h"
+#include "number/number_text.h"
 #include "text/lines.h"
 
 namespace kaveta {
 namespace {
+
+constexpr std::int32_t kBlack = 0;
 
 // The number after an attribute line's prefix ("lc5" -> 5), or -1.
 int AttributeNumber(const std::string& line, const char* prefix) {
@@ -86,18 +87,6 @@ PreviewScene SceneOfItems(const RunState& s, const TableInputs& in, const DrawLi
     }
   }
   return scene;
-}
-
-PreviewScene PreviewSceneOf(const Kaveta& k) {
-  DrawList items;
-  std::string problem;
-  TableInputs in;
-  if (!TablePreviewItems(k, items, problem) || !ReadTableInputs(k, in, problem)) {
-    PreviewScene none;
-    none.problem = problem;
-    return none;
-  }
-  return SceneOfItems(k.state, in, items);
 }
 
 }  // namespace kaveta

@@ -10,7 +10,6 @@
 
 #include "output/area_table.h"
 #include "output/draw_items.h"
-#include "ui/kaveta.h"
 
 namespace kaveta {
 
@@ -48,8 +47,5 @@ struct PreviewScene {
 
 // The scene of a list of table items; pen colours from the state.
 PreviewScene SceneOfItems(const RunState& s, const TableInputs& in, const DrawList& items);
-
-// The scene of what OK would write now; never changes the window.
-PreviewScene PreviewSceneOf(const Kaveta& k);
 
 }  // namespace kaveta

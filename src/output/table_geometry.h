@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "output/area_table.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "output/draw_items.h"
+#include "output/table_snapshot.h"
 #include "text/lines.h"
 
 namespace kaveta::table {
@@ -26,12 +28,12 @@ inline float ColumnTextWidth(const TableInputs& in, int length) {
                 static_cast<double>(in.cs) * (length - 1) / 2 + 2.0 * in.gapWidth);
 }
 
-inline int DecimalsOf(const Kaveta& k) {
-  std::int32_t d = 0;
-  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
+// A ruled-line group's colour, layer and line type, in the order the
+// host reads them before the lines.
+template <typename Emit>
+void EmitRuleAttributes(const RuleGroup& rule, const Emit& emit) {
+  for (const std::string* line : {&rule.colour, &rule.layer, &rule.lineType}) emit(LineItem(*line));
 }
-
-inline bool Checked(const Control& c) { return c.value == 1; }
 
 // Right-aligned in a column of `width` characters.
 inline std::string RightAligned(const std::string& text, int width) {

@@ -1,7 +1,7 @@
 #include "platform/ini_registry.h"
 
 #include "platform/encoding.h"
-#include "settings/format.h"
+#include "number/number_text.h"
 #include "settings/profile_file.h"
 
 namespace kaveta {

@@ -7,8 +7,11 @@
 #include <string_view>
 
 #include "platform/encoding.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/colour_text.h"
 #include "settings/ini_file.h"
+#include "ui/rows.h"
+#include "ui/unit_text.h"
 #include "text/lines.h"
 
 namespace kaveta {
@@ -26,32 +29,18 @@ bool SameHeader(std::string_view line, std::string_view header) {
 
 std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
 
-// A row is in use when its left swatch shows a colour or it has a name.
-bool RowInUse(const Kaveta& k, int row) {
-  return k.ui.Lblpic[row].backColour != k.state.backgroundColour || !k.ui.txtname[row].text.empty();
-}
-
 void PaintSwatch(Control& swatch, std::int32_t colour) {
   swatch.backColour = colour;
   swatch.tooltip = RgbText(colour);
 }
 
-// Unit text "unit,multiplier[,...]": the caption is the unit; a missing,
-// empty, non-numeric or zero multiplier counts as 1.
 void LoadUnit(Kaveta& k, int row, const std::string& unitText) {
   Control& unit = k.ui.Label5[row];
   unit.tooltip = unitText;
   if (unitText.empty()) return;
-  const std::size_t comma = unitText.find(',');
-  unit.text = unitText.substr(0, comma);
-  std::string multiplier;
-  if (comma != std::string::npos) {
-    const std::size_t next = unitText.find(',', comma + 1);
-    multiplier = unitText.substr(comma + 1, next == std::string::npos ? next : next - comma - 1);
-  }
-  double value = 0;
-  if (multiplier.empty() || !ParseDouble(multiplier, value) || value == 0) multiplier = "1";
-  k.state.groups[row].multiplier = multiplier;
+  const UnitText parts = SplitUnitText(unitText);
+  unit.text = parts.caption;
+  k.state.groups[row].multiplier = RowFileUnitMultiplier(parts);
 }
 
 void LoadEmptyRow(Kaveta& k, int row) {

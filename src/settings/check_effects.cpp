@@ -5,11 +5,10 @@
 namespace kaveta {
 
 void ApplyKeisenEnabled(Kaveta& k, int group) {
-  // Line type, line colour and layer of each group, as the panel shows them.
-  static constexpr int kCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
   if (group < 0 || group > 2) return;
   const bool enabled = k.ui.ckKeisen[group].value == 1;
-  for (int index : kCombos[group]) k.ui.Combo1[index].enabled = enabled;
+  const RuleCombos& c = kRuleCombos[group];
+  for (int index : {c.lineType, c.colour, c.layer}) k.ui.Combo1[index].enabled = enabled;
 }
 
 void ApplyNameCase(Kaveta& k) {

@@ -22,7 +22,6 @@ std::string ExtensionText(const std::string& ext) { return ext.substr(0, ext.fin
 }  // namespace
 
 void cCommonDlg::Filter(const std::string& strNewFilter) {
-  filter_ = strNewFilter;
   platformFilter_ = strNewFilter;
   for (char& c : platformFilter_)
     if (c == '|') c = '\0';
@@ -43,26 +42,13 @@ void cCommonDlg::ShowFile(int kind) {
 
   std::optional<std::string> chosen = form_->env.dialogs->ChooseFile(args);
   if (!chosen) {
-    if (cancelError_) {
-      cancelled_ = true;
-      fileName_.clear();
-    }
+    if (cancelError_) fileName_.clear();
     return;
   }
   std::string path = chosen->substr(0, chosen->find(std::string(2, '\0')));
   const std::string ext = ExtensionText(defaultExt_);
   if (!path.empty() && !ext.empty() && !HasExtension(path)) path += "." + ext;
   fileName_ = path;
-}
-
-void cCommonDlg::ShowColor() {
-  if (!form_ || !form_->env.dialogs) return;
-  ColourDialogArgs args;
-  args.initial = color_;
-  args.flags = static_cast<std::uint32_t>(flags_);
-  const std::optional<std::int32_t> chosen = form_->env.dialogs->ChooseColour(args);
-  cancelled_ = !chosen;
-  if (chosen) color_ = *chosen;
 }
 
 }  // namespace kaveta

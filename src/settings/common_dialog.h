@@ -1,6 +1,6 @@
 // The open-file, save-file and colour dialogs on behalf of the main window.
 // An object serves one command: make it, set what the dialog needs, show it
-// once, read FileName, Color or CancelButton, let it go.
+// once, read FileName, let it go.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +18,9 @@ class cCommonDlg {
 
   // "Name|pattern|Name|pattern"; the dialog gets it NUL-separated.
   void Filter(const std::string& strNewFilter);
-  const std::string& Filter() const { return filter_; }
-  // The filter as the platform takes it: pairs separated and ended by NUL.
-  const std::string& PlatformFilter() const { return platformFilter_; }
 
   void flags(std::int32_t lngNewFlags) { flags_ = lngNewFlags; }
   void DialogTitle(const std::string& strNewDialogTitle) { dialogTitle_ = strNewDialogTitle; }
-  void InitDir(const std::string& strNewInitDir) { initDir_ = strNewInitDir; }
 
   // After a cancel with CancelError set, FileName is empty; with it cleared,
   // FileName keeps what it held. A chosen name is the full path.
@@ -36,18 +32,10 @@ class cCommonDlg {
   // Added (with a dot) to a chosen name that has no extension.
   void DefaultExt(const std::string& strNewDefaultExt) { defaultExt_ = strNewDefaultExt; }
 
-  // Starts from Color; a cancel keeps Color and sets CancelButton, whatever
-  // CancelError holds.
-  void ShowColor();
-  std::int32_t Color() const { return color_; }
-
   // The owning window; no dialog is shown without one.
-  Kaveta* Form() const { return form_; }
   void Form(Kaveta* NewForm) { form_ = NewForm; }
 
-  bool CancelError() const { return cancelError_; }
   void CancelError(bool blnNewCancelErr) { cancelError_ = blnNewCancelErr; }
-  bool CancelButton() const { return cancelled_; }
 
  private:
   static constexpr int kOpen = 1;
@@ -56,15 +44,12 @@ class cCommonDlg {
 
   Kaveta* form_ = nullptr;
   bool cancelError_ = false;
-  bool cancelled_ = false;
-  std::string filter_;
   std::string platformFilter_ = std::string("All Files (*.*)\0*.*\0", 20);
   std::string dialogTitle_ = "Open File";
   std::string initDir_;
   std::string fileName_;
   std::int32_t flags_ = 0;
   std::string defaultExt_ = std::string(1, '\0');
-  std::int32_t color_ = 0;
 };
 
 }  // namespace kaveta

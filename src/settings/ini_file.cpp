@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/encoding.h"
-#include "settings/format.h"
+#include "number/number_text.h"
 
 namespace kaveta {
 namespace {

@@ -7,7 +7,7 @@
 #include <type_traits>
 
 #include "settings/check_effects.h"
-#include "settings/format.h"
+#include "number/number_text.h"
 #include "settings/ini_file.h"
 #include "text/ascii.h"
 

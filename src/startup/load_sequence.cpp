@@ -1,11 +1,10 @@
 #include "startup/load_sequence.h"
 
-#include "exchange/groups.h"
 #include "exchange/host_settings.h"
-#include "exchange/reader.h"
 #include "settings/catalogue.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file.h"
+#include "startup/read_input.h"
 #include "ui/options_panel.h"
 
 namespace kaveta {
@@ -173,7 +172,7 @@ LoadOutcome RunLoadSequence(Kaveta& k) {
     k.Message(kMissingInput, MsgIcon::Critical);
     return LoadOutcome::Ready;
   }
-  switch (ConsumeExchangeInput(k, *bytes)) {
+  switch (ConsumeIntoWindow(k, *bytes)) {
     case ReadOutcome::ProcessEnded: return LoadOutcome::ProcessEnded;
     case ReadOutcome::Stopped: return LoadOutcome::Ready;
     case ReadOutcome::Complete:

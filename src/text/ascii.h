@@ -33,4 +33,19 @@ inline bool IsAscii(std::string_view s) {
   return true;
 }
 
+// Blanks and tabs around a value typed into a box or read from a file.
+inline std::string_view TrimBlanks(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  return t;
+}
+
+// 0..15 for a hexadecimal digit of either case, -1 for anything else.
+inline int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 }  // namespace kaveta

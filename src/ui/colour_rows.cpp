@@ -3,8 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "exchange/triangles.h"
-#include "settings/format.h"
+#include "exchange/groups.h"
+#include "number/number_text.h"
+#include "number/colour_text.h"
 
 namespace kaveta {
 namespace {
@@ -58,29 +59,16 @@ void ClearRow(Kaveta& k, int row) {
   k.ui.Label5[row].tooltip.clear();
 }
 
-// What moves with a row when rows are swapped. The group's colour, counts,
-// total and multiplier stay: output reads colours from the swatches and
-// quantities from the quantity boxes.
+// What the window shows of a row; its figures move with it (SwapRowFigures).
 struct RowContent {
   std::int32_t leftColour = 0, rightColour = 0;
   std::string name, quantity, unitCaption, unitText;
-  std::string measuredLines, twoPointLines, scLines, seLines, soLines, sgLines;
 };
 
 RowContent TakeRow(const Kaveta& k, int r) {
-  const ColourGroup& g = k.state.groups[r];
-  return RowContent{k.ui.Lblpic[r].backColour,
-                    k.ui.Lblpic[r + kRightOffset].backColour,
-                    k.ui.txtname[r].text,
-                    k.ui.Text_sum[r].text,
-                    k.ui.Label5[r].text,
-                    k.ui.Label5[r].tooltip,
-                    g.measuredLines,
-                    g.twoPointLines,
-                    g.scLines,
-                    g.seLines,
-                    g.soLines,
-                    g.sgLines};
+  return RowContent{k.ui.Lblpic[r].backColour, k.ui.Lblpic[r + kRightOffset].backColour,
+                    k.ui.txtname[r].text,      k.ui.Text_sum[r].text,
+                    k.ui.Label5[r].text,       k.ui.Label5[r].tooltip};
 }
 
 void PutRow(Kaveta& k, int r, const RowContent& c) {
@@ -90,13 +78,6 @@ void PutRow(Kaveta& k, int r, const RowContent& c) {
   k.ui.Text_sum[r].text = c.quantity;
   k.ui.Label5[r].text = c.unitCaption;
   k.ui.Label5[r].tooltip = c.unitText;
-  ColourGroup& g = k.state.groups[r];
-  g.measuredLines = c.measuredLines;
-  g.twoPointLines = c.twoPointLines;
-  g.scLines = c.scLines;
-  g.seLines = c.seLines;
-  g.soLines = c.soLines;
-  g.sgLines = c.sgLines;
 }
 
 }  // namespace
@@ -169,14 +150,7 @@ void Lblpic_DragDrop(Kaveta& k, int i, int sourceIndex, bool sourceIsLabel) {
   const RowContent saved = TakeRow(k, target);
   PutRow(k, target, TakeRow(k, source));
   PutRow(k, source, saved);
-  ForgetBreakdowns(k.state);
-  // The figures' lines moved: so do the rows they are counted in.
-  for (std::uint8_t& row : k.state.solidRows) {
-    if (row == target)
-      row = static_cast<std::uint8_t>(source);
-    else if (row == source)
-      row = static_cast<std::uint8_t>(target);
-  }
+  SwapRowFigures(k.state, target, source);
 }
 
 }  // namespace kaveta

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/unit_text.h"
+
 namespace kaveta {
 namespace {
 
@@ -30,16 +32,11 @@ void LoadNameEditor(Kaveta& k, int r) {
   UpdateNameRow(k);
 }
 
-// The unit shown in a unit cell: the text before the first comma.
-std::string UnitCaption(const std::string& unitText) {
-  return unitText.substr(0, unitText.find(','));
-}
-
 void UpdateUnitRow(Kaveta& k) {
   if (!IsRow(k.currentUnitRow)) return;
   Control& cell = k.ui.Label5[k.currentUnitRow];
   const std::string& text = k.ui.cbTani[0].text;
-  cell.text = UnitCaption(text);
+  cell.text = SplitUnitText(text).caption;
   cell.tooltip = text;
 }
 

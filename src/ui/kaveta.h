@@ -7,7 +7,7 @@
 
 #include "exchange/run_state.h"
 #include "platform/seams.h"
-#include "settings/rounding.h"
+#include "number/rounding.h"
 #include "startup/run_mode.h"
 #include "ui/window_model.h"
 
@@ -50,10 +50,6 @@ struct Kaveta {
   }
 };
 
-inline RoundingMode RoundingModeOf(const Kaveta& k) {
-  return k.roundingMode == 1 ? RoundingMode::Down
-         : k.roundingMode == 2 ? RoundingMode::Up
-                               : RoundingMode::HalfUp;
-}
+inline RoundingMode RoundingModeOf(const Kaveta& k) { return RoundingModeFromCode(k.roundingMode); }
 
 }  // namespace kaveta

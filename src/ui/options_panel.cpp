@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "exchange/groups.h"
+#include "ui/row_quantity.h"
 #include "settings/check_effects.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/rounding.h"
 
 namespace kaveta {
 namespace {
@@ -47,11 +48,10 @@ void ReRoundQuantities(Kaveta& k) {
   for (int r = 1; r <= kRows; ++r) {
     double shown = 0;
     if (!ParseQuantityText(k.ui.Text_sum[r].text, shown)) continue;
-    std::string text = RoundedQuantityText(k, r, digits);
     // A number typed into a row without a measured area is recomputed as
     // well; its empty total counts as 0.
-    if (!k.state.groups[r].areaTotal) text = FormatQuantity(k.state.roundedArea, digits);
-    k.ui.Text_sum[r].text = text;
+    k.ui.Text_sum[r].text = k.state.groups[r].areaTotal ? RowQuantityText(k, r, digits)
+                                                        : QuantityText(0.0, digits);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "ui/window_model.h"
 
-#include "settings/rounding.h"
+#include "number/rounding.h"
 
 namespace kaveta {
 namespace {
@@ -107,26 +107,25 @@ WindowModel::WindowModel() {
   cboHasuu = Make(ControlKind::ComboBox, kRoundingCaptions[0], 3700, 780, 1300, 300);
   cboHasuu.list = {kRoundingCaptions[0], kRoundingCaptions[1], kRoundingCaptions[2]};
   Label1[5] = Make(ControlKind::Label, "文字種,レイヤ", 200, 1200, 2000, 250);
-  Combo1[3] = Make(ControlKind::ComboBox, "cn3", 2800, 1180, 800, 300);
-  Combo1[4] = Make(ControlKind::ComboBox, "ly9", 3700, 1180, 800, 300);
+  Combo1[kTextKindCombo] = Make(ControlKind::ComboBox, "cn3", 2800, 1180, 800, 300);
+  Combo1[kTextLayerCombo] = Make(ControlKind::ComboBox, "ly9", 3700, 1180, 800, 300);
   Label1[4] = Make(ControlKind::Label, "ソリッドの幅 , 文字と枠の隙間高 ,〃幅,レイヤ", 200, 1600,
                    5000, 250);
   Text2 = Make(ControlKind::TextBox, "20,2,2,lya", 200, 1900, 2500, 300);
   Text2.fontName = "ＭＳ ゴシック";
   Label6[0] = Make(ControlKind::Label, "　罫線", 200, 2300, 1000, 250);
   const char* keisen[3] = {"外枠線種色,レイヤ", "縦罫線種色,レイヤ", "横罫線種色,レイヤ"};
-  // Line type, colour and layer combos of each ruled-line group.
-  const int groupCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
+  // Line type, colour and layer of each ruled-line group, left to right.
   const char* groupTexts[3][3] = {
       {"lt1", "lc5", "ly9"}, {"lt1", "lc2", "ly9"}, {"lt1", "lc2", "ly9"}};
   for (int k = 0; k < 3; ++k) {
     const int top = 2600 + k * 400;
     ckKeisen[k] = Make(ControlKind::CheckBox, keisen[k], 200, top, 2500, 300);
-    for (int j = 0; j < 3; ++j) {
-      Combo1[groupCombos[k][j]] =
-          Make(ControlKind::ComboBox, groupTexts[k][j], 2800 + j * 900, top, 800, 300);
-    }
-    Combo1[groupCombos[k][0]].list = Numbered("lt", 1, 9);
+    const RuleCombos& c = kRuleCombos[k];
+    const int combos[3] = {c.lineType, c.colour, c.layer};
+    for (int j = 0; j < 3; ++j)
+      Combo1[combos[j]] = Make(ControlKind::ComboBox, groupTexts[k][j], 2800 + j * 900, top, 800, 300);
+    Combo1[c.lineType].list = Numbered("lt", 1, 9);
   }
   chkUTIWAKE[1] = Make(ControlKind::CheckBox, "ソリッド図形に番号をを記入", 200, 3900, 3000, 300);
   chkUTIWAKE[0] = Make(ControlKind::CheckBox, "ソリッド図形に面積を記入", 200, 4200, 3000, 300);

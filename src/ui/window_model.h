@@ -42,12 +42,17 @@ struct MenuItem {
   bool visible = true;
 };
 
-struct Timer {
-  int interval = 2000;
-  bool enabled = false;
-};
-
 inline constexpr int kRows = 16;
+
+// The combos of Combo1 each ruled-line group (outer frame, vertical,
+// horizontal; ckKeisen 0..2) sets: line type, line colour, layer.
+struct RuleCombos {
+  int lineType, colour, layer;
+};
+inline constexpr RuleCombos kRuleCombos[3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
+// The text kind and the text layer of the table.
+inline constexpr int kTextKindCombo = 3;
+inline constexpr int kTextLayerCombo = 4;
 
 struct WindowModel {
   WindowModel();
@@ -86,7 +91,6 @@ struct WindowModel {
   MenuItem files, mnuOpenhyou, mnuSaveHyou, bar1, kavetaend;
   MenuItem henshu, mnuMleft, mnuMcenter, mnuMright;
   MenuItem option, optSakuhyou, mnuPreview;
-  Timer Timer1;
 };
 
 }  // namespace kaveta

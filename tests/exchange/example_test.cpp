@@ -28,15 +28,15 @@ TEST(Example, AreasPerColour) {
   // 5.46 x 3.64 + two triangles of 3.64 x 3.64 / 2
   EXPECT_EQ(s.groups[1].colour, 16763904);
   EXPECT_NEAR(*s.groups[1].areaTotal, 33.1240, 1e-9);
-  EXPECT_EQ(s.groups[1].solidCount, 3);
+  EXPECT_EQ(r.MeasuredIn(1), 3);
   // 3.64 x 5.36
   EXPECT_EQ(s.groups[2].colour, 8454143);
   EXPECT_NEAR(*s.groups[2].areaTotal, 19.5104, 1e-9);
-  EXPECT_EQ(s.groups[2].solidCount, 1);
+  EXPECT_EQ(r.MeasuredIn(2), 1);
   // host colour 5: 8.36 x 5.36, plus a two-point solid
   EXPECT_EQ(s.groups[3].colour, HostPen(5));
   EXPECT_NEAR(*s.groups[3].areaTotal, 44.8096, 1e-9);
-  EXPECT_EQ(s.groups[3].solidCount, 2);
+  EXPECT_EQ(r.MeasuredIn(3), 1);  // and the two-point solid below
   EXPECT_EQ(s.groups[3].twoPointLines, "sl 9100 0 12000 0\r\n");
   // the circle's colour is a group without area
   EXPECT_EQ(s.groups[4].colour, 12632256);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "exchange/groups.h"
-#include "exchange/reader.h"
+#include "startup/read_input.h"
 #include "platform/encoding.h"
 #include "support/fakes.h"
 
@@ -46,9 +46,15 @@ struct Reading {
     for (int i = 0; i < 16; ++i) k.state.penColourTable[101 + i] = kSxfColours[i];
   }
   ReadOutcome Read(const std::vector<std::string>& utf8Lines) {
-    return outcome = ReadExchangeInput(k, HostFile(utf8Lines));
+    return outcome = ReadIntoWindow(k, HostFile(utf8Lines));
   }
-  ReadOutcome ReadBytes(const std::string& bytes) { return outcome = ReadExchangeInput(k, bytes); }
+  ReadOutcome ReadBytes(const std::string& bytes) { return outcome = ReadIntoWindow(k, bytes); }
+  // Solid figures of group g that were measured.
+  long MeasuredIn(int g) const {
+    long n = 0;
+    for (std::uint8_t row : k.state.solidRows) n += row == g;
+    return n;
+  }
   std::vector<std::string> Messages() const { return h.dialogs.Texts(); }
   const ColourGroup& Group(int g) const { return k.state.groups[g]; }
 };

@@ -4,14 +4,16 @@
 #include <string_view>
 
 #include "exchange_fixture.h"
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/rounding.h"
+#include "ui/row_quantity.h"
 
 namespace kaveta::testing {
 namespace {
 
 // Measures one "sl" line for group 1 and returns the stored figure.
 SolidFigure MeasureLine(Reading& r, const std::string& line) {
-  if (r.k.state.currentGroup == 0) FindOrAddGroup(r.k, 1);
+  if (r.k.state.currentGroup == 0) FindOrAddGroup(r.k.state, 1);
   std::vector<std::string_view> fields;
   std::string_view rest = line;
   for (;;) {
@@ -20,14 +22,13 @@ SolidFigure MeasureLine(Reading& r, const std::string& line) {
     if (blank == std::string_view::npos) break;
     rest.remove_prefix(blank + 1);
   }
-  MeasureSolid(r.k, fields);
+  MeasureSolid(r.k.state, fields);
   return r.k.state.solids.back();
 }
 
 TEST(Groups, NewGroupsTakeTheNextSlotAndPaintTheirSwatches) {
   Reading r;
-  EXPECT_TRUE(FindOrAddGroup(r.k, 16744512));
-  EXPECT_TRUE(FindOrAddGroup(r.k, 0));
+  r.Read({"hq", "lc10 16744512", "sl 0 0 1000 0 0 1000", "lc10 0", "sl 0 0 1000 0 0 1000"});
   EXPECT_EQ(r.k.state.nextGroup, 3);
   EXPECT_EQ(r.k.state.currentGroup, 2);
   EXPECT_EQ(r.k.ui.Lblpic[1].backColour, 16744512);
@@ -37,7 +38,7 @@ TEST(Groups, NewGroupsTakeTheNextSlotAndPaintTheirSwatches) {
   EXPECT_EQ(r.k.ui.Lblpic[2].backColour, 0);
   EXPECT_EQ(r.k.ui.Lblpic[18].tooltip, "R:0 G:0 B:0");
   EXPECT_EQ(r.k.ui.Lblpic[3].tooltip, "");
-  EXPECT_TRUE(FindOrAddGroup(r.k, 16744512));
+  EXPECT_TRUE(FindOrAddGroup(r.k.state, 16744512));
   EXPECT_EQ(r.k.state.currentGroup, 1);
   EXPECT_EQ(r.k.state.nextGroup, 3);
 }
@@ -48,10 +49,10 @@ TEST(Groups, SameColourSeparatedByOthersFallsIntoOneGroup) {
           "sl 0 0 2000 0 0 2000"});
   ASSERT_EQ(r.k.state.nextGroup, 3);
   EXPECT_EQ(r.Group(1).colour, 0);  // black read first is group 1 like any colour
-  EXPECT_EQ(r.Group(1).solidCount, 2);
+  EXPECT_EQ(r.MeasuredIn(1), 2);
   EXPECT_DOUBLE_EQ(*r.Group(1).areaTotal, 2.5);
   EXPECT_EQ(r.Group(1).measuredLines, "sl 0 0 1000 0 0 1000\r\nsl 0 0 2000 0 0 2000\r\n");
-  EXPECT_EQ(r.Group(2).solidCount, 1);
+  EXPECT_EQ(r.MeasuredIn(2), 1);
 }
 
 TEST(Groups, LastOfEqualRestoredColoursWins) {
@@ -60,7 +61,7 @@ TEST(Groups, LastOfEqualRestoredColoursWins) {
   r.k.state.groups[1].colour = 7;
   r.k.state.groups[2].colour = 9;
   r.k.state.groups[3].colour = 7;
-  EXPECT_TRUE(FindOrAddGroup(r.k, 7));
+  EXPECT_TRUE(FindOrAddGroup(r.k.state, 7));
   EXPECT_EQ(r.k.state.currentGroup, 3);
   EXPECT_EQ(r.k.state.nextGroup, 4);
 }
@@ -94,7 +95,7 @@ TEST(Groups, SeventeenthColourStopsAndKeepsTheRest) {
   ASSERT_EQ(r.Messages(), std::vector<std::string>{"16色を越えました。"});
   EXPECT_EQ(r.h.dialogs.messages[0].icon, MsgIcon::Exclamation);
   EXPECT_EQ(r.k.state.nextGroup, 17);
-  EXPECT_EQ(r.Group(3).solidCount, 1);  // nothing after the stop is interpreted
+  EXPECT_EQ(r.MeasuredIn(3), 1);  // nothing after the stop is interpreted
   EXPECT_EQ(r.k.state.nextSolid, 17);
   std::string expected;
   for (int i = 0; i < 32; ++i) expected += "\r\n";
@@ -190,7 +191,6 @@ struct RoundCase {
   double total;
   const char* multiplier;
   int digits;
-  double rounded;
   const char* shown;
 };
 
@@ -199,33 +199,30 @@ class Rounding : public ::testing::TestWithParam<RoundCase> {};
 TEST_P(Rounding, HalfUpWithTheMultiplier) {
   const RoundCase& c = GetParam();
   Reading r;
-  FindOrAddGroup(r.k, 5);
+  FindOrAddGroup(r.k.state, 5);
   r.k.state.groups[1].areaTotal = c.total;
   r.k.state.groups[1].multiplier = c.multiplier;
-  EXPECT_EQ(RoundedQuantityText(r.k, 1, c.digits), c.shown);
-  EXPECT_DOUBLE_EQ(r.k.state.roundedArea, c.rounded);
+  EXPECT_EQ(RowQuantityText(r.k, 1, c.digits), c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, Rounding,
     ::testing::Values(
-        RoundCase{2.25, "1", 1, 2.3, "2.3"}, RoundCase{100, "0.3025", 1, 30.3, "30.3"},
-        RoundCase{1234.5, "1", 0, 1235, "1,235"}, RoundCase{12.345, "1", 2, 12.35, "12.35"},
-        RoundCase{12.345, "1", -1, 10, "10"}, RoundCase{1234.5, "1", -2, 1200, "1,200"},
-        RoundCase{33.124, "1", 4, 33.124, "33.1240"}, RoundCase{0.0001, "1", 3, 0, "0.000"},
-        RoundCase{5, "abc", 2, 0, "0.00"}, RoundCase{5, "", 2, 0, "0.00"},
-        RoundCase{5, "2x", 1, 10, "10.0"}, RoundCase{1.5, "1", 400, 1.5, "2"},
-        RoundCase{1.5, "1", -400, 0, "0"}));
+        RoundCase{2.25, "1", 1, "2.3"}, RoundCase{100, "0.3025", 1, "30.3"},
+        RoundCase{1234.5, "1", 0, "1,235"}, RoundCase{12.345, "1", 2, "12.35"},
+        RoundCase{12.345, "1", -1, "10"}, RoundCase{1234.5, "1", -2, "1,200"},
+        RoundCase{33.124, "1", 4, "33.1240"}, RoundCase{0.0001, "1", 3, "0.000"},
+        RoundCase{5, "abc", 2, "0.00"}, RoundCase{5, "", 2, "0.00"},
+        RoundCase{5, "2x", 1, "10.0"}, RoundCase{1.5, "1", 400, "2"},
+        RoundCase{1.5, "1", -400, "0"}));
 
 TEST(Groups, RoundedQuantityOfAGroupWithoutArea) {
   Reading r;
-  FindOrAddGroup(r.k, 5);
+  FindOrAddGroup(r.k.state, 5);
   r.k.state.groups[1].multiplier = "1";
-  r.k.state.roundedArea = 9;
-  EXPECT_EQ(RoundedQuantityText(r.k, 1, 3), "-");
-  EXPECT_EQ(r.k.state.roundedArea, 0);
-  EXPECT_EQ(RoundedQuantityText(r.k, 0, 3), "-");
-  EXPECT_EQ(RoundedQuantityText(r.k, 17, 3), "-");
+  EXPECT_EQ(RowQuantityText(r.k, 1, 3), "-");
+  EXPECT_EQ(RowQuantityText(r.k, 0, 3), "-");
+  EXPECT_EQ(RowQuantityText(r.k, 17, 3), "-");
 }
 
 TEST(AfterReading, DefaultUnitAndQuantities) {

@@ -69,12 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TableInputs inputs;
   std::string problem;
-  if (!ReadTableInputs(k, inputs, problem)) {
+  if (!ReadTableInputs(TakeTableSnapshot(k), k.state, inputs, problem)) {
     Require(!problem.empty());
     return 0;
   }
   OutputText out;
-  ComposeAreaTable(k, inputs, TableContentFromWindow(k), k.state.nextSolid - 1, out);
+  ComposeAreaTable(TakeTableSnapshot(k), k.state, inputs, k.state.nextSolid - 1, out);
   // Every item ends its own line.
   const std::string& text = out.text();
   Require(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);

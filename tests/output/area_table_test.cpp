@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/ok_command.h"
 #include "output/output_fixture.h"
 
 namespace kaveta {
@@ -25,12 +26,12 @@ struct Table {
   TableInputs Inputs() {
     TableInputs in;
     std::string problem;
-    EXPECT_TRUE(ReadTableInputs(k, in, problem)) << problem;
+    EXPECT_TRUE(ReadTableInputs(TakeTableSnapshot(k), k.state, in, problem)) << problem;
     return in;
   }
   std::string Compose(std::int64_t solids = 0) {
     OutputText out;
-    ComposeAreaTable(k, Inputs(), TableContentFromWindow(k), solids, out);
+    ComposeAreaTable(TakeTableSnapshot(k), k.state, Inputs(), solids, out);
     return out.text();
   }
   std::vector<std::string> Lines(std::int64_t solids = 0) { return LinesOf(Compose(solids)); }
@@ -40,7 +41,7 @@ struct Table {
 TEST(AreaTable, WorkedExampleSizes) {
   Table t;
   WorkedExampleRows(t.k);
-  const TableSizes s = MeasureTable(t.k, t.Inputs(), TableContentFromWindow(t.k), 2);
+  const TableSizes s = MeasureTable(TakeTableSnapshot(t.k), t.Inputs(), 2);
   EXPECT_EQ(s.longestName, 8);
   EXPECT_EQ(s.longestQuantity, 6);
   EXPECT_EQ(s.longestUnit, 3);
@@ -136,7 +137,7 @@ TEST(AreaTable, RowsInUseAreCountedAndNumberedInWindowOrder) {
   SetRow(t.k, 4, kRed, kRed, "", "5.000", "m");
   SetRow(t.k, 7, kGreen, kGreen, "X", "2.000", "m");
   for (auto& box : t.k.ui.ckKeisen) box.value = 0;
-  EXPECT_EQ(TableRowsInUse(t.k, TableContentFromWindow(t.k)), 3);
+  EXPECT_EQ(TakeTableSnapshot(t.k).RowsInUse(), 3);
   const auto lines = t.Lines();
   // Name 4 bytes: name column 4 × 4 / 2 + 3 / 2 + 4 = 13.5; quantity 5
   // characters: 10 + 2 + 4 = 16.
@@ -191,7 +192,7 @@ TEST(AreaTable, MarkupIsMeasuredWithoutAndWrittenWith) {
   SetRow(t.k, 1, kRed, kRed, "ｶﾍﾞﾒﾝ", "1", "^um^u2");
   SetRow(t.k, 2, kRed, kRed, "壁^u面", "1", "m");
   SetRow(t.k, 3, kRed, kRed, "床", "1", "m");
-  const TableSizes s = MeasureTable(t.k, t.Inputs(), TableContentFromWindow(t.k), 3);
+  const TableSizes s = MeasureTable(TakeTableSnapshot(t.k), t.Inputs(), 3);
   EXPECT_EQ(s.longestName, 5);
   EXPECT_EQ(s.longestUnit, 2);  // "^um^u2" without markup is "m2"
   const auto lines = t.Lines();
@@ -325,7 +326,7 @@ TEST(AreaTable, EmptyComboKindFallsBackToTheInputKind) {
   const TableInputs in = t.Inputs();
   EXPECT_EQ(in.textKind, 5);
   EXPECT_EQ(in.chh, 6.0f);
-  const TableSizes s = MeasureTable(t.k, in, TableContentFromWindow(t.k), 0);
+  const TableSizes s = MeasureTable(TakeTableSnapshot(t.k), in, 0);
   EXPECT_EQ(s.R, 10.0f);
 }
 
@@ -354,7 +355,7 @@ TEST(AreaTable, UnusableInputsAreRefusedWithTheSettingNamed) {
     t.k.ui.Text2.text = c.text2;
     TableInputs in;
     std::string problem;
-    EXPECT_FALSE(ReadTableInputs(t.k, in, problem)) << c.kindBox << " " << c.text2;
+    EXPECT_FALSE(ReadTableInputs(TakeTableSnapshot(t.k), t.k.state, in, problem)) << c.kindBox << " " << c.text2;
     EXPECT_NE(problem.find(std::string("「") + c.named + "」"), std::string::npos) << problem;
   }
 }
@@ -366,7 +367,7 @@ TEST(AreaTable, KindsOneToSixteenAndExtraText2FieldsAreAccepted) {
     t.k.ui.Text2.text = "20,2,2,lya,extra";
     TableInputs in;
     std::string problem;
-    EXPECT_TRUE(ReadTableInputs(t.k, in, problem)) << kind;
+    EXPECT_TRUE(ReadTableInputs(TakeTableSnapshot(t.k), t.k.state, in, problem)) << kind;
     EXPECT_EQ(in.swatchLayer, "lya");
   }
 }

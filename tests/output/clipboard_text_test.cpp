@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/ok_command.h"
 #include "output/output_fixture.h"
 
 namespace kaveta {
@@ -51,17 +52,17 @@ TEST(ClipboardText, LayoutsByModeAndStyle) {
   for (const Case& c : cases) {
     Copy t(c.mode, c.style);
     t.Rows();
-    EXPECT_EQ(ClipboardText(t.k), c.text) << static_cast<int>(c.mode) << " " << c.style;
+    EXPECT_EQ(ClipboardText(TakeTableSnapshot(t.k), t.k.state), c.text) << static_cast<int>(c.mode) << " " << c.style;
   }
 }
 
 TEST(ClipboardText, NoGroups) {
   Copy card(RunMode::AreaNewTable, 0);
-  EXPECT_EQ(ClipboardText(card.k), "3階\r\n");
+  EXPECT_EQ(ClipboardText(TakeTableSnapshot(card.k), card.k.state), "3階\r\n");
   Copy list(RunMode::AreaNewTable, 1);
-  EXPECT_EQ(ClipboardText(list.k), "項目名\r\n単　位\r\n3階\r\n");
+  EXPECT_EQ(ClipboardText(TakeTableSnapshot(list.k), list.k.state), "項目名\r\n単　位\r\n3階\r\n");
   Copy previous(RunMode::AreaPreviousTable, 1);
-  EXPECT_EQ(ClipboardText(previous.k), "3階\r\n");
+  EXPECT_EQ(ClipboardText(TakeTableSnapshot(previous.k), previous.k.state), "3階\r\n");
 }
 
 TEST(ClipboardText, CopyAndOkSetsTheTextThenWrites) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "output/ok_command.h"
 #include "output/output_fixture.h"
 
 namespace kaveta {
@@ -32,9 +33,9 @@ struct Regroup {
     k.state.nextGroup = std::max(k.state.nextGroup, r + 1);
     return k.state.groups[i];
   }
-  std::vector<std::string> Lines(void (*write)(const Kaveta&, OutputText&)) {
+  std::vector<std::string> Lines(void (*write)(const TableSnapshot&, const RunState&, OutputText&)) {
     OutputText out;
-    write(k, out);
+    write(TakeTableSnapshot(k), k.state, out);
     return LinesOf(out.text());
   }
 };
@@ -159,7 +160,7 @@ TEST(LayerNaming, WritesNamedLayersAndReturnsTheNewCaptions) {
   t.k.ui.txtname[1].text = "通り芯";
   t.k.ui.txtname[11].text = "#c4080FF壁";
   OutputText out;
-  const LayerNamingChanges changes = LayerNaming(t.k, out);
+  const LayerNamingChanges changes = LayerNaming(TakeTableSnapshot(t.k), out);
   EXPECT_EQ(LinesOf(out.text()),
             (std::vector<std::string>{"lg3", "ly0", "lyn通り芯", "lyA", "lyn#c4080FF壁",
                                       "h#レイヤ名を設定しました"}));
@@ -173,7 +174,7 @@ TEST(LayerNaming, WritesNamedLayersAndReturnsTheNewCaptions) {
 TEST(LayerNaming, AllNamesEmptyWritesGroupAndMessageOnly) {
   Naming t(RunMode::LayerNaming);
   OutputText out;
-  LayerNaming(t.k, out);
+  LayerNaming(TakeTableSnapshot(t.k), out);
   EXPECT_EQ(LinesOf(out.text()), (std::vector<std::string>{"lg3", "h#レイヤ名を設定しました"}));
 }
 
@@ -183,7 +184,7 @@ TEST(LayerNamingExternal, WritesAllSixteenLayers) {
     t.k.ui.txtname[static_cast<std::size_t>(i)].text = "N" + std::to_string(i);
   t.k.ui.txtname[3].text = "";
   OutputText out;
-  const LayerNamingChanges changes = LayerNamingExternal(t.k, out);
+  const LayerNamingChanges changes = LayerNamingExternal(TakeTableSnapshot(t.k), out);
   const auto lines = LinesOf(out.text());
   ASSERT_EQ(lines.size(), 1u + 32 + 1);
   EXPECT_EQ(lines[0], "lg3");

@@ -4,6 +4,7 @@
 
 #include "output/output_fixture.h"
 #include "platform/encoding.h"
+#include "ui/rows.h"
 
 namespace kaveta {
 namespace {

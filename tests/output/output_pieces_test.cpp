@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "exchange/reader.h"
+#include "startup/read_input.h"
 #include "output/mode_outputs.h"
 #include "output/ok_command.h"
 #include "output/output_fixture.h"
@@ -43,7 +43,7 @@ struct Selected {
   explicit Selected(RunMode mode, const std::string& selection) : k(h.Make(mode)) {
     testing::PointZFileAt(h);
     testing::SetPanel(k);
-    ReadExchangeInput(k, selection);
+    ReadIntoWindow(k, selection);
   }
 };
 
@@ -59,9 +59,9 @@ TEST(OutputPieces, LargeOutputComesInPiecesWithTheBytesOfTheWholeText) {
     // The same output composed whole in memory.
     Selected whole(mode, selection);
     OutputText out;
-    if (mode == RunMode::ColourChange) ColourChange(whole.k, out);
-    if (mode == RunMode::LayerSort) LayerSort(whole.k, out);
-    if (mode == RunMode::OverlapOrder) OverlapOrder(whole.k, out);
+    if (mode == RunMode::ColourChange) ColourChange(TakeTableSnapshot(whole.k), whole.k.state, out);
+    if (mode == RunMode::LayerSort) LayerSort(TakeTableSnapshot(whole.k), whole.k.state, out);
+    if (mode == RunMode::OverlapOrder) OverlapOrder(TakeTableSnapshot(whole.k), whole.k.state, out);
     if (IsRegroupMode(mode)) {
       EXPECT_EQ(streamed.h.files.files.at(path), Utf8ToCp932(out.text()));
       EXPECT_GT(streamed.h.files.pieces, 3);

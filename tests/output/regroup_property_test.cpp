@@ -7,7 +7,7 @@
 #include <map>
 #include <random>
 
-#include "exchange/reader.h"
+#include "startup/read_input.h"
 #include "output/ok_command.h"
 #include "output/output_fixture.h"
 #include "platform/encoding.h"
@@ -242,7 +242,7 @@ TEST(RegroupProperty, EveryFigureLineComesBack) {
       for (int i = 1; i <= 9; ++i) k.state.penColourTable[static_cast<std::size_t>(i)] = kPens[i];
       std::string text;
       for (const auto& l : input.lines) text += l + "\r\n";
-      if (ReadExchangeInput(k, Utf8ToCp932(text)) == ReadOutcome::Stopped) ++stoppedRuns;
+      if (ReadIntoWindow(k, Utf8ToCp932(text)) == ReadOutcome::Stopped) ++stoppedRuns;
       ASSERT_EQ(RunOkCommand(k), OkOutcome::Written);
       const std::string label =
           "mode " + std::to_string(static_cast<int>(mode)) + " seed " + std::to_string(seed);

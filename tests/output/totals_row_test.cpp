@@ -6,6 +6,8 @@
 #include "output/output_fixture.h"
 #include "ui/totals.h"
 
+#include "output/ok_command.h"
+
 namespace kaveta {
 namespace {
 
@@ -28,9 +30,9 @@ struct Totals {
   std::vector<std::string> Table() {
     TableInputs in;
     std::string problem;
-    EXPECT_TRUE(ReadTableInputs(k, in, problem)) << problem;
+    EXPECT_TRUE(ReadTableInputs(TakeTableSnapshot(k), k.state, in, problem)) << problem;
     OutputText out;
-    ComposeAreaTable(k, in, TableContentFromWindow(k), 0, out);
+    ComposeAreaTable(TakeTableSnapshot(k), k.state, in, 0, out);
     return LinesOf(out.text());
   }
 };
@@ -133,7 +135,7 @@ TEST(TotalsRow, CopiedInBothLayouts) {
     SetRow(t.k, 1, kRed, kRed, "1階", "10.50", "m^2");
     SetRow(t.k, 2, kGreen, kGreen, "2階", "20.25", "m^2");
     t.k.state.nextGroup = 3;
-    EXPECT_EQ(ClipboardText(t.k),
+    EXPECT_EQ(ClipboardText(TakeTableSnapshot(t.k), t.k.state),
               style == 0 ? "延べ\r\n1階\t10.50\tm^2\r\n2階\t20.25\tm^2\r\n合計\t30.75\tm^2\r\n"
                          : "項目名\t1階\t2階\t合計\r\n単　位\tm^2\tm^2\tm^2\r\n"
                            "延べ\t10.50\t20.25\t30.75\r\n");

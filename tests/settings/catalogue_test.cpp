@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "number/colour_text.h"
+#include "number/number_text.h"
 #include "output/ok_command.h"
 #include "platform/encoding.h"
-#include "settings/format.h"
 #include "settings/ini_file.h"
 #include "settings_fixture.h"
+#include "ui/rows.h"
 
 namespace kaveta {
 namespace {

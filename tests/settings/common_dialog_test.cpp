@@ -27,34 +27,25 @@ TEST(CommonDialog, FilterBecomesNulSeparated) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.given);
+    SettingsWindow w;
     cCommonDlg dlg;
+    dlg.Form(&w.k);
     dlg.Filter(c.given);
-    EXPECT_EQ(dlg.PlatformFilter(), c.platform);
-    EXPECT_EQ(dlg.Filter(), c.given);
+    dlg.ShowOpen();
+    ASSERT_EQ(w.h.dialogs.fileDialogs.size(), 1u);
+    EXPECT_EQ(w.h.dialogs.fileDialogs[0].filter, c.platform);
   }
-}
-
-TEST(CommonDialog, NewObjectState) {
-  const cCommonDlg dlg;
-  EXPECT_EQ(dlg.PlatformFilter(), "All Files (*.*)\0*.*\0"s);
-  EXPECT_EQ(dlg.Filter(), "");
-  EXPECT_EQ(dlg.FileName(), "");
-  EXPECT_EQ(dlg.Color(), 0);
-  EXPECT_EQ(dlg.Form(), nullptr);
-  EXPECT_FALSE(dlg.CancelError());
-  EXPECT_FALSE(dlg.CancelButton());
 }
 
 TEST(CommonDialog, FileDialogGetsTheProperties) {
   SettingsWindow w;
   w.h.dialogs.fileAnswers = {std::string("/data/a.txt"), std::string("/data/b.txt")};
-  cCommonDlg dlg;
+  cCommonDlg dlg("/start");
   dlg.Form(&w.k);
   dlg.ShowOpen();
   dlg.flags(8196);
   dlg.Filter("T|*.t");
   dlg.DialogTitle("表ファイルを保存");
-  dlg.InitDir("/start");
   dlg.DefaultExt("t");
   dlg.FileName("proposed");
   dlg.ShowSave();
@@ -97,9 +88,8 @@ TEST(CommonDialog, CancelRules) {
   struct Case {
     bool cancelError;
     const char* fileName;
-    bool cancelButton;
   };
-  const std::vector<Case> cases = {{true, "", true}, {false, "*.JHY", false}};
+  const std::vector<Case> cases = {{true, ""}, {false, "*.JHY"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.cancelError);
     SettingsWindow w;
@@ -109,12 +99,10 @@ TEST(CommonDialog, CancelRules) {
     dlg.FileName("*.JHY");
     dlg.ShowOpen();
     EXPECT_EQ(dlg.FileName(), c.fileName);
-    EXPECT_EQ(dlg.CancelButton(), c.cancelButton);
-    // A later choice takes the name but never clears the cancel flag.
+    // A later choice takes the name.
     w.h.dialogs.fileAnswers = {std::string("/t/x.JHY")};
     dlg.ShowSave();
     EXPECT_EQ(dlg.FileName(), "/t/x.JHY");
-    EXPECT_EQ(dlg.CancelButton(), c.cancelButton);
   }
 }
 
@@ -161,33 +149,10 @@ TEST(CommonDialog, NothingWithoutAnOwner) {
   dlg.CancelError(true);
   dlg.FileName("*.JHY");
   dlg.ShowOpen();
-  dlg.ShowColor();
   EXPECT_TRUE(w.h.dialogs.fileDialogs.empty());
-  EXPECT_TRUE(w.h.dialogs.colourDialogs.empty());
   EXPECT_EQ(dlg.FileName(), "*.JHY");
-  EXPECT_EQ(dlg.Color(), 0);
-  EXPECT_FALSE(dlg.CancelButton());
 }
 
-TEST(CommonDialog, ColourChoiceAndCancel) {
-  SettingsWindow w;
-  cCommonDlg dlg;
-  dlg.Form(&w.k);
-  w.h.dialogs.colourAnswers = {std::int32_t{255}, std::nullopt, std::int32_t{65280}};
-  dlg.ShowColor();
-  EXPECT_EQ(dlg.Color(), 255);
-  EXPECT_FALSE(dlg.CancelButton());
-  dlg.ShowColor();  // cancelled: with CancelError cleared too
-  EXPECT_EQ(dlg.Color(), 255);
-  EXPECT_TRUE(dlg.CancelButton());
-  dlg.ShowColor();
-  EXPECT_EQ(dlg.Color(), 65280);
-  EXPECT_FALSE(dlg.CancelButton());
-  ASSERT_EQ(w.h.dialogs.colourDialogs.size(), 3u);
-  EXPECT_EQ(w.h.dialogs.colourDialogs[0].initial, 0);
-  EXPECT_EQ(w.h.dialogs.colourDialogs[1].initial, 255);
-  EXPECT_EQ(w.h.dialogs.colourDialogs[2].initial, 255);
-}
 
 }  // namespace
 }  // namespace kaveta

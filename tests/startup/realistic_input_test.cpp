@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "exchange/host_settings.h"
 #include "startup/load_sequence.h"
 #include "support/fakes.h"
@@ -51,8 +53,10 @@ TEST(RealisticInput, FillsTheWindowAndTheRunState) {
   EXPECT_EQ(k.ui.Lblpic[1].tooltip, "R:0 G:204 B:255");
   EXPECT_EQ(k.ui.Lblpic[2].tooltip, "R:255 G:0 B:255");
   EXPECT_EQ(k.ui.Lblpic[3].backColour, 16777215);  // no third group
-  EXPECT_EQ(s.groups[1].solidCount, 2);
-  EXPECT_EQ(s.groups[2].solidCount, 2);  // the circle is no "sl" line
+  EXPECT_EQ(std::count(s.solidRows.begin(), s.solidRows.end(), 1), 2);
+  // A two-point solid and one of eleven fields; the circle is no "sl" line.
+  EXPECT_EQ(std::count(s.solidRows.begin(), s.solidRows.end(), 2), 0);
+  EXPECT_EQ(s.groups[2].twoPointLines, "sl 0 3640 3640 3640\r\n");
 
   // 5.46 x 3.64 and half of 3.64 x 3.64; the centres are corner means.
   ASSERT_EQ(s.solids.size(), 2u);

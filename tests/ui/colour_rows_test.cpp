@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "exchange/triangles.h"
+#include "exchange/breakdown.h"
 #include "ui_fixture.h"
 
 namespace kaveta::testing {
@@ -361,7 +361,6 @@ void PutRowData(Window& w, int r, const RowData& d) {
   g.soLines = "o " + tag;
   g.sgLines = "g " + tag;
   g.colour = d.left;
-  g.solidCount = r;
   g.areaTotal = r * 1.5;
   g.multiplier = std::to_string(r);
 }
@@ -391,7 +390,6 @@ void ExpectPositionKept(Window& w, int r, std::int32_t colour) {
   SCOPED_TRACE("position " + std::to_string(r));
   const ColourGroup& g = w.k.state.groups[r];
   EXPECT_EQ(g.colour, colour);
-  EXPECT_EQ(g.solidCount, r);
   EXPECT_EQ(g.areaTotal, r * 1.5);
   EXPECT_EQ(g.multiplier, std::to_string(r));
   EXPECT_EQ(w.Left(r).text, std::to_string(r));

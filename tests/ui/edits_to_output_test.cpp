@@ -7,9 +7,9 @@
 
 #include "exchange/groups.h"
 #include "exchange/host_settings.h"
-#include "exchange/reader.h"
 #include "output/ok_command.h"
 #include "platform/encoding.h"
+#include "startup/read_input.h"
 #include "ui/colour_rows.h"
 #include "ui/editors.h"
 #include "ui/options_panel.h"
@@ -50,7 +50,7 @@ TEST(EditsToOutput, EditedRowsReachTheTable) {
   Kaveta& k = w.k;
   w.h.registry.texts[{kFolderKey, "ZFILE"}] = "/host";
 
-  ASSERT_EQ(ReadExchangeInput(k, Utf8ToCp932(kInput)), ReadOutcome::Complete);
+  ASSERT_EQ(ReadIntoWindow(k, Utf8ToCp932(kInput)), ReadOutcome::Complete);
   AfterReading(k);
   ASSERT_EQ(k.ui.Text_sum[2].text, "1.117");
   ASSERT_EQ(k.ui.txtHyoumei.text, "面積表");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "exchange/groups.h"
+#include "startup/read_input.h"
 #include "ui/colour_rows.h"
 #include "ui_fixture.h"
 

@@ -42,8 +42,8 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   b.Add(w.Command3, 2610, Role::CopyOk);
   b.Add(w.Command2, 2611, Role::Ok);
   b.Add(w.lblGoukei, 2624, Role::Passive);
-  b.Add(w.Combo2, 2612, Role::NameEditor);
-  b.Add(w.cbTani[0], 2613, Role::UnitEditor);
+  b.Add(w.Combo2, kNameEditorId, Role::NameEditor);
+  b.Add(w.cbTani[0], kUnitEditorId, Role::UnitEditor);
 
   // The settings panel and its contents, top to bottom.
   b.Add(w.Frame1, kFrame1Id, Role::Passive);
@@ -54,16 +54,17 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   b.Add(w.Comboketa, 2616, Role::DigitsCombo, 0, panel);
   b.Add(w.cboHasuu, 2621, Role::RoundingCombo, 0, panel);
   b.Add(w.Label1[5], 2535, Role::Passive, 5, panel);
-  b.Add(w.Combo1[3], 2403, Role::Text, 3, panel);
-  b.Add(w.Combo1[4], 2404, Role::Text, 4, panel);
+  b.Add(w.Combo1[kTextKindCombo], 2400 + kTextKindCombo, Role::Text, kTextKindCombo, panel);
+  b.Add(w.Combo1[kTextLayerCombo], 2400 + kTextLayerCombo, Role::Text, kTextLayerCombo, panel);
   b.Add(w.Label1[4], 2534, Role::Passive, 4, panel);
   b.Add(w.Text2, 2617, Role::Text, 0, panel);
   b.Add(w.Label6[0], 2540, Role::Passive, 0, panel);
   // Each ruled-line group: its check, then line type, colour and layer.
-  const int groupCombos[3][3] = {{9, 1, 5}, {10, 2, 6}, {11, 7, 8}};
   for (int g = 0; g < 3; ++g) {
     b.Add(w.ckKeisen[g], 2500 + g, Role::Keisen, g, panel);
-    for (int c : groupCombos[g]) b.Add(w.Combo1[c], 2400 + c, Role::Text, c, panel);
+    const RuleCombos& rule = kRuleCombos[g];
+    for (int c : {rule.lineType, rule.colour, rule.layer})
+      b.Add(w.Combo1[c], 2400 + c, Role::Text, c, panel);
   }
   b.Add(w.chkUTIWAKE[1], 2511, Role::Check, 1, panel);
   b.Add(w.chkUTIWAKE[0], 2510, Role::Check, 0, panel);

@@ -56,6 +56,9 @@ inline constexpr int kCmdPreview = 3031;
 inline constexpr int kCmdPreviewClosed = 3033;  // posted by the preview when closed
 
 inline constexpr int kFrame1Id = 2614;
+// The floating editors, found again to take the focus.
+inline constexpr int kNameEditorId = 2612;
+inline constexpr int kUnitEditorId = 2613;
 
 // Every control of the model in creation (and tab) order; the settings
 // panel's frame comes before its contents.

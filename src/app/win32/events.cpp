@@ -1,7 +1,6 @@
 // WM_COMMAND routing: menu commands and control notifications become the
 // model's handlers, chosen by the control's role in the table.
 #include "app/win32/main_window.h"
-#include "output/clipboard_text.h"
 #include "output/ok_command.h"
 #include "platform/win32/wide_text.h"
 #include "settings/table_files.h"
@@ -81,13 +80,13 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
     case Role::NameCell:
       if (code == STN_CLICKED) {
         Run([&k, i] { txtname_Click(k, i); });
-        if (k.ui.Combo2.visible) FocusEditor(*FindById(2612));
+        if (k.ui.Combo2.visible) FocusEditor(*FindById(kNameEditorId));
       }
       break;
     case Role::UnitCell:
       if (code == STN_CLICKED) {
         Run([&k, i] { Label5_Click(k, i); });
-        if (k.ui.cbTani[0].visible) FocusEditor(*FindById(2613));
+        if (k.ui.cbTani[0].visible) FocusEditor(*FindById(kUnitEditorId));
       }
       break;
     case Role::QuantityHead:

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/win32/fonts.h"
+#include "output/ok_command.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/wide_text.h"
 

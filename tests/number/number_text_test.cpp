@@ -1,4 +1,5 @@
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "number/rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -11,56 +12,7 @@
 namespace kaveta {
 namespace {
 
-TEST(Format, RgbText) {
-  const struct {
-    std::int32_t colour;
-    const char* text;
-  } cases[] = {
-      {16744512, "R:64 G:128 B:255"}, {0, "R:0 G:0 B:0"},       {16777215, "R:255 G:255 B:255"},
-      {16777216, "R:0 G:0 B:256"},    {-1, "R:255 G:255 B:-1"}, {255, "R:255 G:0 B:0"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(RgbText(c.colour), c.text) << c.colour;
-}
-
-TEST(Format, HexColourText) {
-  EXPECT_EQ(HexColourText(16744512), "4080FF");
-  EXPECT_EQ(HexColourText(-1), "FFFFFF");
-  EXPECT_EQ(HexColourText(255), "FF0000");
-  EXPECT_EQ(HexColourText(0), "000000");
-}
-
-TEST(Format, ParseColour) {
-  const struct {
-    const char* text;
-    std::int32_t colour;
-  } cases[] = {
-      {"#4080FF", 16744512},
-      {"#ff", 16711680},
-      {"#", 0},
-      {"#1234567", 0x674523},
-      {"255", 255},
-      {"-5", -5},
-      {"abc", 0},
-      {"#zz0000", 0},
-      {"", 0},
-      {"#4080ff", 16744512},
-      {"12x", 0},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ParseColour(c.text), c.colour) << c.text;
-}
-
-TEST(Format, HexColourRoundTripsThroughParseColour) {
-  std::mt19937 random(7);
-  std::uniform_int_distribution<std::int32_t> colour(0, 16777215);
-  for (std::int32_t c : {0, 1, 255, 256, 65535, 65536, 16777214, 16777215})
-    EXPECT_EQ(ParseColour("#" + HexColourText(c)), c);
-  for (int i = 0; i < 20000; ++i) {
-    const std::int32_t c = colour(random);
-    ASSERT_EQ(ParseColour("#" + HexColourText(c)), c) << c;
-  }
-}
-
-TEST(Format, FormatQuantity) {
+TEST(NumberText, QuantityText) {
   const struct {
     double value;
     int decimals;
@@ -85,21 +37,10 @@ TEST(Format, FormatQuantity) {
       {999999.5, 0, "1,000,000"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FormatQuantity(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
+    EXPECT_EQ(QuantityText(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
 }
 
-TEST(Format, HexDigitSlot) {
-  EXPECT_EQ(HexDigitSlot("0"), 1);
-  EXPECT_EQ(HexDigitSlot("9"), 10);
-  EXPECT_EQ(HexDigitSlot("a"), 11);
-  EXPECT_EQ(HexDigitSlot("f"), 16);
-  for (const char* other : {"A", "F", "", "10", "g", " "})
-    EXPECT_EQ(HexDigitSlot(other), 0) << other;
-}
-
-// The number texts take short cuts for common figures; they must still be
-// printf's "%.7g" and "%.15g" to the byte, over every magnitude.
-TEST(Format, NumberTextsAreThoseOfPrintf) {
+TEST(NumberText, NumberTextsAreThoseOfPrintf) {
   const auto printf = [](const char* format, double v) {
     char buf[64];
     std::snprintf(buf, sizeof buf, format, v);
@@ -120,7 +61,7 @@ TEST(Format, NumberTextsAreThoseOfPrintf) {
   }
 }
 
-TEST(Format, NumberTextsOfOutputLines) {
+TEST(NumberText, NumberTextsOfOutputLines) {
   EXPECT_EQ(SingleText(24.0f), "24");
   EXPECT_EQ(SingleText(-8.5f), "-8.5");
   EXPECT_EQ(SingleText(0.25f), "0.25");
@@ -136,7 +77,7 @@ TEST(Format, NumberTextsOfOutputLines) {
   EXPECT_EQ(DoubleText(12), "12");
 }
 
-TEST(Format, NumberReading) {
+TEST(NumberText, NumberReading) {
   EXPECT_EQ(LenientNumber(" 12.5abc"), 12.5);
   EXPECT_EQ(LenientNumber("abc"), 0);
   EXPECT_EQ(LenientNumber("-3"), -3);

@@ -1,6 +1,5 @@
-// Rounding of measured figures to the chosen digits, and exact decimal
-// arithmetic on the figures as shown, so that printed sums equal the sums
-// of the printed figures.
+// Exact decimal arithmetic on the figures as shown, so that printed sums
+// equal the sums of the printed figures.
 #pragma once
 
 #include <cstdint>
@@ -12,14 +11,6 @@ namespace kaveta {
 
 // Stored as 0, 1, 2 under "Hasuu"; the list shows them in this order.
 enum class RoundingMode { HalfUp = 0, Down = 1, Up = 2 };  // 四捨五入, 切り捨て, 切り上げ
-inline constexpr const char* kRoundingCaptions[3] = {"四捨五入", "切り捨て", "切り上げ"};
-
-// `value` rounded to `digits` decimals (negative: to tens, hundreds...).
-// HalfUp is floor(x * 10^d + 0.5) / 10^d with its binary quirks; Down and Up
-// first round x * 10^d to 6 decimals, so a figure that is on a boundary in
-// decimal but a hair off it in binary counts as on it, then cut towards or
-// away from zero.
-double RoundQuantity(double value, int digits, RoundingMode mode);
 
 // A decimal number: sums and products are exact. Magnitudes below 10^18
 // with at most 18 decimals, which is every figure a drawing gives, are held
@@ -40,6 +31,7 @@ class Decimal {
   Decimal operator*(const Decimal& other) const;
   Decimal Half() const;  // exact: one decimal more
   // Rounded to `digits` decimals by the mode; halves go away from zero.
+  // Callers use Round() of number/rounding.h, the one rounding of figures.
   Decimal Rounded(int digits, RoundingMode mode) const;
   // The nearest double.
   double Value() const;
@@ -61,8 +53,5 @@ class Decimal {
   std::uint64_t small_ = 0;  // the magnitude × 10^scale_ unless big_
   std::string digits_;       // big_: as Digits() gives them
 };
-
-// Decimals the quantity format shows for a digit count: 1 to 4, else none.
-int ShownDecimals(int digits);
 
 }  // namespace kaveta

@@ -1,24 +1,18 @@
-#include "settings/rounding.h"
+#include "number/decimal.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-#include "settings/format.h"
+#include "number/number_text.h"
+#include "text/ascii.h"
 
 namespace kaveta {
 namespace {
-
-std::string_view Trimmed(std::string_view t) {
-  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-  return t;
-}
 
 // Adds one to a string of decimal digits.
 void Increment(std::string& digits) {
@@ -70,25 +64,6 @@ constexpr auto kPow10 = [] {
 
 }  // namespace
 
-double RoundQuantity(double value, int digits, RoundingMode mode) {
-  // Beyond 15 digits a double has nothing left to round, and 10^d must stay
-  // finite for any count a caller passes.
-  const double scale = std::pow(10.0, std::clamp(digits, -15, 15));
-  if (mode == RoundingMode::HalfUp) return std::floor(value * scale + 0.5) / scale;
-  const double v = value * scale;
-  if (!std::isfinite(v)) return value;
-  char buf[400];  // "%.6f" of the largest double needs 317 characters
-  std::snprintf(buf, sizeof buf, "%.6f", std::fabs(v));
-  const char* point = std::strchr(buf, '.');
-  double whole = std::strtod(std::string(buf, static_cast<std::size_t>(point - buf)).c_str(), nullptr);
-  const bool fraction = std::strspn(point + 1, "0") < std::strlen(point + 1);
-  if (mode == RoundingMode::Up && fraction) whole += 1;
-  if (whole == 0) return 0.0;
-  return (v < 0 ? -whole : whole) / scale;
-}
-
-int ShownDecimals(int digits) { return digits >= 1 && digits <= 4 ? digits : 0; }
-
 Decimal Decimal::Small(bool negative, std::uint64_t magnitude, int scale) {
   Decimal d;
   d.negative_ = negative && magnitude != 0;  // never "-0"
@@ -126,7 +101,7 @@ std::string Decimal::Digits() const {
 
 std::optional<Decimal> Decimal::Parse(std::string_view text) {
   std::string plain;
-  for (const char c : Trimmed(text))
+  for (const char c : TrimBlanks(text))
     if (c != ',') plain += c;
   std::string_view t = plain;
   bool negative = false;

@@ -1,4 +1,4 @@
-#include "settings/format.h"
+#include "number/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,39 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/ascii.h"
+
 namespace kaveta {
 namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  std::int64_t q = a / b;
-  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-  return q;
-}
-
-struct Channels {
-  std::int64_t r, g, b;
-};
-
-// Floor division, not masks: blue keeps whatever lies above the low 24 bits.
-Channels Split(std::int32_t colour) {
-  const std::int64_t c = colour;
-  return {c - 256 * FloorDiv(c, 256), FloorDiv(c - 65536 * FloorDiv(c, 65536), 256),
-          FloorDiv(c, 65536)};
-}
-
-std::string HexPair(std::int64_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "00%X", static_cast<unsigned>(static_cast<std::uint32_t>(v)));
-  std::string s(buf);
-  return s.substr(s.size() - 2);
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // printf's "%.*g" in the form the host reads: upper-case exponent, no "-0".
 char* GeneralChars(double v, int digits, char* buf) {
@@ -117,12 +88,6 @@ char* SingleChars(float value, char* buf) {
   return GeneralChars(v, 7, buf);
 }
 
-std::string_view TrimBlanks(std::string_view t) {
-  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-  return t;
-}
-
 // Length of the longest prefix that reads as a decimal number.
 std::size_t NumberPrefix(std::string_view t) {
   std::size_t i = 0;
@@ -166,93 +131,6 @@ std::string GroupThousands(const std::string& digits) {
     out += digits[i];
   }
   return out;
-}
-
-std::string RgbText(std::int32_t colour) {
-  const Channels ch = Split(colour);
-  return "R:" + std::to_string(ch.r) + " G:" + std::to_string(ch.g) + " B:" + std::to_string(ch.b);
-}
-
-std::string HexColourText(std::int32_t colour) {
-  const Channels ch = Split(colour);
-  return HexPair(ch.r) + HexPair(ch.g) + HexPair(ch.b);
-}
-
-std::int32_t ParseColour(std::string_view text) {
-  if (text.empty() || text.front() != '#') {
-    std::int32_t v = 0;
-    return ParseInt32(text, v) ? v : 0;
-  }
-  std::string code = "00000" + std::string(text.substr(1));
-  code = code.substr(code.size() - (text.size() == 1 ? 5 : 6));
-  std::int32_t channel[3] = {0, 0, 0};
-  for (int i = 0; i < 3; ++i) {
-    const std::size_t at = static_cast<std::size_t>(i) * 2;
-    std::string pair = code.substr(std::min(at, code.size()), 2);
-    if (pair.empty()) continue;
-    int value = 0;
-    for (char c : pair) {
-      const int h = HexValue(c);
-      if (h < 0) return 0;
-      value = value * 16 + h;
-    }
-    channel[i] = value;
-  }
-  return channel[0] + 256 * channel[1] + 65536 * channel[2];
-}
-
-std::string FormatQuantity(double value, int decimals) {
-  const int d = (decimals >= 1 && decimals <= 4) ? decimals : 0;
-  if (!std::isfinite(value)) value = 0;
-  const bool negative = value < 0;
-  // The 15-significant-digit decimal form decides the rounding, so 2.675
-  // (stored as 2.67499999...) still rounds up like the text it was typed as.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  std::string digits;
-  digits += buf[0];
-  digits.append(buf + 2, 14);
-  const int exponent = std::atoi(std::strchr(buf, 'e') + 1);
-  const int point = exponent + 1;  // digits before the decimal point
-  std::string intPart, frac;
-  if (point <= 0) {
-    intPart = "0";
-    frac = std::string(static_cast<std::size_t>(-point), '0') + digits;
-  } else if (point >= 15) {
-    intPart = digits + std::string(static_cast<std::size_t>(point - 15), '0');
-  } else {
-    intPart = digits.substr(0, static_cast<std::size_t>(point));
-    frac = digits.substr(static_cast<std::size_t>(point));
-  }
-  if (frac.size() < static_cast<std::size_t>(d) + 1)
-    frac.resize(static_cast<std::size_t>(d) + 1, '0');
-  const bool up = frac[static_cast<std::size_t>(d)] >= '5';
-  std::string kept = intPart + frac.substr(0, static_cast<std::size_t>(d));
-  if (up) {
-    int i = static_cast<int>(kept.size()) - 1;
-    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
-      kept[static_cast<std::size_t>(i--)] = '0';
-    if (i < 0)
-      kept.insert(kept.begin(), '1');
-    else
-      ++kept[static_cast<std::size_t>(i)];
-  }
-  std::string whole = kept.substr(0, kept.size() - static_cast<std::size_t>(d));
-  const std::string fraction = kept.substr(kept.size() - static_cast<std::size_t>(d));
-  const std::size_t firstNonZero = whole.find_first_not_of('0');
-  whole = firstNonZero == std::string::npos ? "0" : whole.substr(firstNonZero);
-  std::string out = GroupThousands(whole);
-  if (d > 0) out += "." + fraction;
-  if (negative && kept.find_first_not_of('0') != std::string::npos) out.insert(out.begin(), '-');
-  return out;
-}
-
-int HexDigitSlot(std::string_view digit) {
-  if (digit.size() != 1) return 0;
-  const char c = digit[0];
-  if (c >= '0' && c <= '9') return c - '0' + 1;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 11;
-  return 0;
 }
 
 void AppendSingle(std::string& out, float value) {

@@ -1,8 +1,8 @@
-#include "settings/rounding.h"
+#include "number/rounding.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/format.h"
+#include "number/number_text.h"
 
 namespace kaveta {
 namespace {
@@ -31,11 +31,11 @@ TEST(Rounding, ModesAtTheBoundaries) {
   };
   for (const RoundCase& c : cases) {
     SCOPED_TRACE(c.value);
-    EXPECT_EQ(FormatQuantity(RoundQuantity(c.value, c.digits, RoundingMode::HalfUp), c.digits),
+    EXPECT_EQ(QuantityText(Round(c.value, c.digits, RoundingMode::HalfUp), c.digits),
               c.halfUp);
-    EXPECT_EQ(FormatQuantity(RoundQuantity(c.value, c.digits, RoundingMode::Down), c.digits),
+    EXPECT_EQ(QuantityText(Round(c.value, c.digits, RoundingMode::Down), c.digits),
               c.down);
-    EXPECT_EQ(FormatQuantity(RoundQuantity(c.value, c.digits, RoundingMode::Up), c.digits), c.up);
+    EXPECT_EQ(QuantityText(Round(c.value, c.digits, RoundingMode::Up), c.digits), c.up);
   }
 }
 

@@ -1,9 +1,12 @@
-#include "exchange/triangles.h"
+#include "exchange/breakdown.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "exchange/host_number.h"
+#include "exchange/run_state.h"
 #include "text/ascii.h"
 #include "text/lines.h"
 
@@ -12,7 +15,7 @@ namespace {
 
 // The 15-significant-digit form decides, as the quantity format does.
 Decimal Shown(double value, int decimals) {
-  return Decimal::FromDouble(value).Rounded(decimals, RoundingMode::HalfUp);
+  return Round(Decimal::FromDouble(value), decimals, RoundingMode::HalfUp);
 }
 
 double Cross(double ax, double ay, double bx, double by, double cx, double cy) {
@@ -119,15 +122,69 @@ RowBreakdown BreakdownOfRow(const RunState& s, int row) {
   return out;
 }
 
-std::shared_ptr<const RowBreakdown> SharedBreakdownOfRow(const RunState& s, int row) {
+std::shared_ptr<const RowBreakdown> BreakdownCache::Of(const RunState& s, int row) const {
   if (row < 1 || row > kMaxGroups) return std::make_shared<const RowBreakdown>();
-  RunState::CachedBreakdown& c = s.breakdownCache[static_cast<std::size_t>(row)];
+  Entry& c = rows_[static_cast<std::size_t>(row)];
   const std::size_t linesSize = s.groups[static_cast<std::size_t>(row)].measuredLines.size();
   if (!c.breakdown || c.linesSize != linesSize || c.solidCount != s.solidRows.size())
     c = {linesSize, s.solidRows.size(), std::make_shared<const RowBreakdown>(BreakdownOfRow(s, row))};
   return c.breakdown;
 }
 
-void ForgetBreakdowns(RunState& s) { s.breakdownCache = {}; }
+void BreakdownCache::SwapRows(int a, int b) {
+  if (a < 1 || a > kMaxGroups || b < 1 || b > kMaxGroups) return;
+  std::swap(rows_[static_cast<std::size_t>(a)], rows_[static_cast<std::size_t>(b)]);
+}
+
+std::shared_ptr<const RowBreakdown> SharedBreakdownOfRow(const RunState& s, int row) {
+  return s.breakdowns.Of(s, row);
+}
+
+Decimal RowArea(const RowBreakdown& b, int digits, RoundingMode mode) {
+  return Round(b.Area(), digits, mode);
+}
+
+// Exactly the breakdown's figure times the multiplier, so the table, the
+// breakdown and the total agree to the last digit.
+Decimal RowQuantity(const RowBreakdown& b, double multiplier, int digits, RoundingMode mode) {
+  return Round(b.Area() * Decimal::FromDouble(multiplier), digits, mode);
+}
+
+std::string TriangleAreaText(const Triangle& t, int digits, RoundingMode mode) {
+  return QuantityText(Round(t.doubleArea.Half(), digits, mode), digits);
+}
+
+namespace {
+
+constexpr const char* kHeaders[4] = {"番号", "底辺", "高さ", "倍面積"};
+constexpr const char* kAreaUnit = "m^2";  // before the multiplier
+
+}  // namespace
+
+void ForEachBreakdownLine(const Breakdowns& rows, const std::array<std::string, 17>& names,
+                          int digits, RoundingMode mode, bool total,
+                          const std::function<void(const BreakdownCells&)>& line) {
+  line(BreakdownCells{{kHeaders[0], kHeaders[1], kHeaders[2], kHeaders[3]}});
+  std::optional<Decimal> sum;
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    const RowBreakdown& b = *rows[r];
+    if (b.triangles.empty()) continue;
+    line(BreakdownCells{{names[r].empty() ? "行 " + std::to_string(r) : names[r], "", "", ""}});
+    for (const Triangle& t : b.triangles) {
+      if (t.cut)
+        line(BreakdownCells{{t.number, t.base.Text(3), t.height.Text(3), t.doubleArea.Text(6)}});
+      else
+        line(BreakdownCells{{t.number, "-", "-", t.doubleArea.Text(6)}});
+    }
+    const Decimal area = RowArea(b, digits, mode);
+    sum = sum ? *sum + area : area;
+    line(BreakdownCells{{"小計", "", "", b.doubleSum.Text(6)}});
+    line(BreakdownCells{{"面積", "", "", QuantityText(area, digits) + " " + kAreaUnit}});
+  }
+  if (total) {
+    const Decimal all = Round(sum.value_or(Decimal()), digits, mode);
+    line(BreakdownCells{{"合計", "", "", QuantityText(all, digits) + " " + kAreaUnit}});
+  }
+}
 
 }  // namespace kaveta

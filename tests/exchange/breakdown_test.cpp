@@ -1,4 +1,4 @@
-#include "exchange/triangles.h"
+#include "exchange/breakdown.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ Cut CutOf(std::vector<double> x, std::vector<double> y, double area = 0) {
 }
 
 // The same figure in every corner order and direction gives the same table.
-TEST(Triangles, CornerOrderDoesNotChangeTheFigures) {
+TEST(Breakdown, CornerOrderDoesNotChangeTheFigures) {
   const std::vector<std::vector<int>> orders = {{0, 1, 2}, {1, 2, 0}, {2, 1, 0}, {0, 2, 1}};
   const double rx[3] = {0, 3000, 0}, ry[3] = {0, 0, 4000};  // right triangle 3-4-5
   for (const auto& o : orders) {
@@ -41,7 +41,7 @@ TEST(Triangles, CornerOrderDoesNotChangeTheFigures) {
   }
 }
 
-TEST(Triangles, ConcaveCrossingAndDegenerateFigures) {
+TEST(Breakdown, ConcaveCrossingAndDegenerateFigures) {
   // Reflex corner at 2: the 1-3 diagonal runs outside, so 2-4 is taken.
   const Cut concave = CutOf({2000, 0, -2000, 0}, {2000, 1000, 2000, 0});
   EXPECT_EQ(concave.numbers, (std::vector<std::string>{"(7-1)", "(7-2)"}));
