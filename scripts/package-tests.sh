@@ -186,7 +186,9 @@ check_version_resource() {
   # UTF-8 bytes were widened one by one shows U+FFxx characters, which have
   # no Shift_JIS form.
   description=$(sed -n 's/.*VALUE "FileDescription", L\?"\(.*\)"$/\1/p' <<<"$rc")
-  description=$(printf '%b' "${description//\\x/\\u}")
+  # Decoded by perl (in every Debian root), not bash's printf '%b', which
+  # leaves \uNNNN as it is outside a UTF-8 locale.
+  description=$(perl -CS -pe 's/\\x([0-9A-Fa-f]{4})/chr(hex($1))/ge' <<<"$description")
   if ! LC_ALL=C grep -q -P '[\x80-\xff]' <<<"$description" ||
     ! iconv -f UTF-8 -t CP932 <<<"$description" >/dev/null 2>&1; then
     fail "$original: the description is not readable Japanese: $description"

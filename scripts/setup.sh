@@ -17,6 +17,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "missing packages (run as root to install): ${missing[*]}" >&2
     exit 1
   fi
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  # apt's and dpkg's progress go to a log; the screen gets one line, and the
+  # log's end when something fails.
+  log=${KAVETA_SETUP_LOG:-/tmp/kaveta-setup.log}
+  echo "installing ${#missing[@]} packages (progress in $log): ${missing[*]}"
+  if ! { apt-get update -q &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"; } >>"$log" 2>&1; then
+    tail -n 20 "$log" >&2
+    echo "installing packages failed; see $log" >&2
+    exit 1
+  fi
 fi

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "exchange/host_settings.h"
 #include "number/number_text.h"
 #include "output/area_table.h"
 #include "output/clipboard_text.h"
@@ -33,6 +34,11 @@ std::string NotWrittenMessage(const std::string& path) {
 // none, no old file may stay behind.
 void DropStaleRegroupOutput(Kaveta& k) {
   k.env.files->Remove(k.env.InProgramFolder("JWC_TEMP.TXT"));
+}
+
+// An empty ZFILE names no folder: joined, it would be the root of the drive.
+bool NoHostFolder(const Kaveta& k) {
+  return !IsRegroupMode(k.runMode) && ReadZFile(*k.env.registry).empty();
 }
 
 void ClosingMessage(int rows, std::int64_t solids, OutputText& out) {
@@ -150,7 +156,7 @@ OkOutcome RunOkCommand(Kaveta& k) {
 
   const std::string path = ExchangeOutputPath(k.env, mode);
   std::optional<LayerNamingChanges> renamed;
-  if (!WriteOutput(k, snapshot, path, table, solidCount, renamed)) {
+  if (NoHostFolder(k) || !WriteOutput(k, snapshot, path, table, solidCount, renamed)) {
     if (IsRegroupMode(mode)) DropStaleRegroupOutput(k);
     k.Message(NotWrittenMessage(path), MsgIcon::Critical);
     return OkOutcome::NotWritten;
@@ -162,8 +168,7 @@ OkOutcome RunOkCommand(Kaveta& k) {
     if (mode == RunMode::LayerNamingExternal) k.ui.txtHyoumei.text = renamed->title;
   }
   if (IsTableMode(mode) || mode == RunMode::LayerNamingExternal) {
-    saveINI(k, k.env.InProgramFolder("Kaveta.INI"));
-    saveKoumoku(k, k.env.InProgramFolder("koumoku.INI"));
+    SaveSettingsAndRows(k);
   }
   if (!IsRegroupMode(mode)) k.env.host->Zkakikomi();
   k.closed = true;

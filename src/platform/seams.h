@@ -25,22 +25,35 @@ class RegistryReader {
 };
 
 // A file written in pieces. The pieces go to a temporary file beside the
-// target and only Commit puts it in place, in one step; a writer dropped
-// without Commit removes its temporary file, so nothing half-written is left
-// and the old file stays as it was.
+// target, named as the target with kTempSuffix appended (an interrupted run
+// leaves at most that one, and the next write to the target removes it), and
+// only Commit puts it in place, in one step; a writer dropped without Commit
+// removes its temporary file, so nothing half-written is left and the old
+// file stays as it was. A target the user protected (read-only) is never
+// replaced; a replaced file keeps its permission bits or attributes.
 class FileWriter {
  public:
   virtual ~FileWriter() = default;
   // False when the piece could not be written; Commit then fails too.
   virtual bool Write(std::string_view bytes) = 0;
+  // Everything is on disk in the temporary file and the target may be
+  // replaced; false when not. Two files saved together are both prepared
+  // before either is put in place.
+  virtual bool Prepare() { return true; }
   virtual bool Commit() = 0;
 };
+
+inline constexpr const char* kTempSuffix = ".kaveta-tmp";
 
 // Files as byte strings; paths are UTF-8.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual std::optional<std::string> Read(const std::string& path) = 0;
+  // Something is at the path (a file, a folder, anything the program may not
+  // look into). With Read giving nothing: a file that exists but could not
+  // be read, which must not be written over.
+  virtual bool Occupied(const std::string& path) = 0;
   // Writes the whole file to a temporary file beside it and then puts it in
   // place in one step. False (and the old file untouched) on any failure.
   virtual bool WriteReplace(const std::string& path, const std::string& bytes) = 0;
@@ -75,6 +88,9 @@ class GatheringWriter : public FileWriter {
 inline std::unique_ptr<FileWriter> FileSystem::BeginReplace(const std::string& path) {
   return std::make_unique<GatheringWriter>(*this, path);
 }
+
+// Shown when memory runs out; the run then ends without writing more.
+inline constexpr const char* kOutOfMemoryMessage = "メモリが足りないため、処理を中止しました。";
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgButtons { Ok, YesNo, RetryCancel };

@@ -15,6 +15,10 @@ std::unique_ptr<RegistryReader> MakeSystemRegistry(FileSystem& files,
 // The folder that holds the running executable, without a trailing separator.
 std::string ExecutableFolder(const char* argv0);
 char PathSeparator();
+// A console run ended by SIGINT, SIGTERM or SIGHUP first removes the
+// temporary files of the saves in progress; a file-size limit makes a write
+// fail instead of ending the run. Nothing to do on Windows.
+void RemoveTempFilesOnSignals();
 // Makes the folder the current directory (the common dialogs start there).
 bool ChangeCurrentFolder(const std::string& folder);
 

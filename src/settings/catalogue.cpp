@@ -162,6 +162,7 @@ void saveKoumoku(Kaveta& k, IniBatch& file) {
 
 void loadKoumoku(Kaveta& k, const std::string& iniFileName) {
   const IniBatch file(k.env, iniFileName);
+  if (file.Unreadable()) k.rowsUnread = true;
   loadKoumoku(k, file);
 }
 

@@ -17,9 +17,11 @@ std::string ResolveFile(const Environment& env, const std::string& file) {
   return file.empty() ? AppFolder(env) + "Kaveta.INI" : file;
 }
 
-ProfileDocument LoadDocument(const Environment& env, const std::string& path, bool* existed) {
+ProfileDocument LoadDocument(const Environment& env, const std::string& path, bool* existed,
+                             bool* unreadable = nullptr) {
   std::optional<std::string> bytes = env.files ? env.files->Read(path) : std::nullopt;
   if (existed) *existed = bytes.has_value();
+  if (unreadable) *unreadable = !bytes && env.files && env.files->Occupied(path);
   return bytes ? ProfileDocument(*bytes) : ProfileDocument();
 }
 
@@ -50,7 +52,9 @@ std::int32_t WriteIniValue(const Environment& env, const std::string& section,
                            const std::string& key, const std::string& value,
                            const std::string& file) {
   const std::string path = ResolveFile(env, file);
-  ProfileDocument doc = LoadDocument(env, path, nullptr);
+  bool unreadable = false;
+  ProfileDocument doc = LoadDocument(env, path, nullptr, &unreadable);
+  if (unreadable) return 0;
   if (!SetUtf8(doc, section, key, value)) return 0;
   return env.files && env.files->WriteReplace(path, doc.Bytes()) ? 1 : 0;
 }
@@ -69,7 +73,7 @@ bool StoredWholeNumber(std::string_view text, std::int32_t lowest, std::int32_t 
 
 IniBatch::IniBatch(const Environment& env, std::string file)
     : env_(env), file_(ResolveFile(env, file)) {
-  doc_ = LoadDocument(env_, file_, &existed_);
+  doc_ = LoadDocument(env_, file_, &existed_, &unreadable_);
 }
 
 std::string IniBatch::Read(const std::string& section, const std::string& key) const {
@@ -85,6 +89,8 @@ void IniBatch::Delete(const std::string& section, const std::string& key) {
   doc_.Delete(Utf8ToCp932(section), Utf8ToCp932(key));
 }
 
-bool IniBatch::Commit() { return env_.files && env_.files->WriteReplace(file_, doc_.Bytes()); }
+bool IniBatch::Commit() {
+  return !unreadable_ && env_.files && env_.files->WriteReplace(file_, doc_.Bytes());
+}
 
 }  // namespace kaveta

@@ -34,16 +34,23 @@ class IniBatch {
  public:
   IniBatch(const Environment& env, std::string file);
   bool FileExisted() const { return existed_; }
+  // There but not readable (no permission, a folder, locked): writing it
+  // would replace what it holds with this run's entries alone.
+  bool Unreadable() const { return unreadable_; }
+  const std::string& Path() const { return file_; }
+  std::string Bytes() const { return doc_.Bytes(); }
   std::string Read(const std::string& section, const std::string& key) const;
   void Write(const std::string& section, const std::string& key, const std::string& value);
   void Delete(const std::string& section, const std::string& key);
-  bool Commit();  // writes the whole file through the file seam
+  // Writes the whole file through the file seam; never an unreadable one.
+  bool Commit();
 
  private:
   const Environment& env_;
   std::string file_;
   ProfileDocument doc_;
   bool existed_ = false;
+  bool unreadable_ = false;
 };
 
 }  // namespace kaveta

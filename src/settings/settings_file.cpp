@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
+#include "settings/catalogue.h"
 #include "settings/check_effects.h"
 #include "number/number_text.h"
 #include "settings/ini_file.h"
@@ -197,6 +200,7 @@ void saveINI(Kaveta& k, IniBatch& file) {
 
 void loadINI(Kaveta& k, const std::string& iniFileName) {
   const IniBatch file(k.env, iniFileName);
+  if (file.Unreadable()) k.settingsUnread = true;
   loadINI(k, file);
   if (file.FileExisted()) LoadPreviewPlace(k, file);
 }
@@ -206,6 +210,65 @@ bool saveINI(Kaveta& k, const std::string& iniFileName) {
   saveINI(k, file);
   SavePreviewPlace(k, file);
   return file.Commit();
+}
+
+}  // namespace kaveta
+
+namespace kaveta {
+namespace {
+
+constexpr const char* kSettingsName = "Kaveta.INI";
+constexpr const char* kRowsName = "koumoku.INI";
+
+std::string Named(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& n : names) text += (text.empty() ? "" : "、") + n;
+  return text;
+}
+
+// Writes and prepares one file of the pair; nothing is put in place yet.
+std::unique_ptr<FileWriter> Stage(FileSystem& files, const IniBatch& file) {
+  std::unique_ptr<FileWriter> writer = files.BeginReplace(file.Path());
+  if (writer && writer->Write(file.Bytes()) && writer->Prepare()) return writer;
+  return nullptr;
+}
+
+}  // namespace
+
+bool SaveSettingsAndRows(Kaveta& k) {
+  IniBatch settings(k.env, k.env.InProgramFolder(kSettingsName));
+  IniBatch rows(k.env, k.env.InProgramFolder(kRowsName));
+  std::vector<std::string> unread;
+  if (k.settingsUnread || settings.Unreadable()) unread.push_back(kSettingsName);
+  if (k.rowsUnread || rows.Unreadable()) unread.push_back(kRowsName);
+  if (!unread.empty()) {
+    k.Message("設定ファイル（" + Named(unread) + "）を読み込めなかったため、設定を保存しませんでした。",
+              MsgIcon::Exclamation);
+    return false;
+  }
+
+  saveINI(k, settings);
+  SavePreviewPlace(k, settings);
+  saveKoumoku(k, rows);
+  // Both temporary files are complete before either replaces its target:
+  // a pair that does not belong together is never left.
+  std::vector<std::string> failed;
+  std::unique_ptr<FileWriter> settingsFile, rowsFile;
+  if (k.env.files) {
+    settingsFile = Stage(*k.env.files, settings);
+    rowsFile = Stage(*k.env.files, rows);
+  }
+  if (!settingsFile) failed.push_back(kSettingsName);
+  if (!rowsFile) failed.push_back(kRowsName);
+  if (failed.empty()) {
+    if (!settingsFile->Commit()) failed.push_back(kSettingsName);
+    if (!rowsFile->Commit()) failed.push_back(kRowsName);
+  }
+  if (failed.empty()) return true;
+  k.Message("設定を保存できませんでした（" + Named(failed) +
+                "）。ディスクの空きと書き込みの権限を確かめてください。",
+            MsgIcon::Exclamation);
+  return false;
 }
 
 }  // namespace kaveta

@@ -43,6 +43,11 @@ struct Kaveta {
 
   bool closed = false;  // the window was closed: the program ends
 
+  // Kaveta.INI or koumoku.INI was there at start but could not be read: the
+  // window holds no settings of it, so saving would lose the user's.
+  bool settingsUnread = false;
+  bool rowsUnread = false;
+
   // Shows a message box with the program's title.
   MsgAnswer Message(const std::string& text, MsgIcon icon = MsgIcon::None,
                     MsgButtons buttons = MsgButtons::Ok) {

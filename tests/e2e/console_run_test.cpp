@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -59,7 +60,8 @@ struct ProgramRun {
 // Copies the program and the case's files into a fresh folder and runs it
 // from another current folder, so only the program's own folder counts.
 ProgramRun RunCase(const std::string& dataCase, const std::string& words,
-                   bool hostFolderExists = true) {
+                   bool hostFolderExists = true,
+                   const std::function<void(const ProgramRun&)>& before = nullptr) {
   ProgramRun run;
   run.folder =
       fs::temp_directory_path() / ("kaveta-e2e-" + std::to_string(::getpid()) + "-" + dataCase);
@@ -75,6 +77,8 @@ ProgramRun RunCase(const std::string& dataCase, const std::string& words,
   std::string registry = ReadBytes(kData / "registry.ini");
   registry.replace(registry.find("@ZFILE@"), 7, run.zfolder.string());
   WriteBytes(run.folder / "registry.ini", registry);
+
+  if (before) before(run);
 
   const fs::path err = run.folder / "stderr.txt";
   const std::string command =
@@ -198,6 +202,106 @@ TEST(ConsoleRunFailure, UnusableTableSettingsWriteAndSaveNothing) {
   ExpectUnchanged(run, "bad_table_settings", "Kaveta.INI");
   fs::remove_all(run.folder);
 }
+
+// Faults of the files around a run: what the run writes and what it leaves.
+struct FileFault {
+  const char* name;
+  std::function<void(const ProgramRun&)> fault;
+  int status;
+  const char* message;  // on standard error; "" for none beyond the hand-off's
+  bool outputWritten;
+  bool pairSaved;  // Kaveta.INI and koumoku.INI as expected; else unchanged
+};
+
+void PrintTo(const FileFault& c, std::ostream* os) { *os << c.name; }
+
+void MakeReadOnly(const fs::path& path) {
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read,
+                  fs::perm_options::replace);
+}
+
+const FileFault kFileFaults[] = {
+    // Left by interrupted runs: removed, and the run as usual.
+    {"leftover_temporary_files",
+     [](const ProgramRun& r) {
+       for (const fs::path& p : {r.folder / "Kaveta.INI.kaveta-tmp",
+                                 r.folder / "koumoku.INI.kaveta-tmp",
+                                 r.zfolder / "ZTEMP.TXT.kaveta-tmp"})
+         WriteBytes(p, std::string(3000, 'x'));
+     },
+     0, "", true, true},
+    // A folder under the settings file's name cannot be read by anyone.
+    {"settings_file_unreadable",
+     [](const ProgramRun& r) {
+       fs::remove(r.folder / "Kaveta.INI");
+       fs::create_directory(r.folder / "Kaveta.INI");
+     },
+     0, "KAVETA: 設定ファイル（Kaveta.INI）を読み込めなかったため、設定を保存しませんでした。",
+     true, false},
+    {"row_file_read_only", [](const ProgramRun& r) { MakeReadOnly(r.folder / "koumoku.INI"); }, 0,
+     "KAVETA: 設定を保存できませんでした（koumoku.INI）。"
+     "ディスクの空きと書き込みの権限を確かめてください。",
+     true, false},
+    {"output_read_only",
+     [](const ProgramRun& r) {
+       WriteBytes(r.zfolder / "ZTEMP.TXT", "earlier");
+       MakeReadOnly(r.zfolder / "ZTEMP.TXT");
+     },
+     1, "ZTEMP.TXT」を作成できませんでした", false, false},
+    {"empty_host_folder",
+     [](const ProgramRun& r) {
+       std::string registry = ReadBytes(r.folder / "registry.ini");
+       const std::string zfile = "ZFILE=" + r.zfolder.string();
+       registry.replace(registry.find(zfile), zfile.size(), "ZFILE=");
+       WriteBytes(r.folder / "registry.ini", registry);
+     },
+     1, "KAVETA: 出力ファイル「/ZTEMP.TXT」を作成できませんでした。", false, false},
+};
+
+class ConsoleFileFault : public ::testing::TestWithParam<FileFault> {};
+
+TEST_P(ConsoleFileFault, NothingLostNothingSilent) {
+  const FileFault& c = GetParam();
+  const bool rootHadOutput = fs::exists("/ZTEMP.TXT");
+  std::string settingsBefore;
+  const ProgramRun run = RunCase("area_new", "C2", true, [&](const ProgramRun& r) {
+    c.fault(r);
+    if (fs::is_regular_file(r.folder / "Kaveta.INI")) settingsBefore = ReadBytes(r.folder / "Kaveta.INI");
+  });
+  EXPECT_EQ(run.status, c.status) << run.messages;
+  EXPECT_NE(run.messages.find(c.message), std::string::npos) << run.messages;
+  if (std::string(c.name) == "settings_file_unreadable") {
+    EXPECT_TRUE(fs::is_directory(run.folder / "Kaveta.INI"));
+  }
+  if (c.outputWritten) {
+    // Without its settings file the run draws with the built-in settings.
+    if (!settingsBefore.empty())
+      ExpectFile(run.zfolder / "ZTEMP.TXT", kExpected / "area_new" / "ZTEMP.TXT");
+    EXPECT_TRUE(fs::exists(run.zfolder / "ZTEMP.TXT"));
+  } else if (fs::exists(run.zfolder / "ZTEMP.TXT")) {
+    EXPECT_EQ(ReadBytes(run.zfolder / "ZTEMP.TXT"), "earlier");
+  }
+  if (c.pairSaved) {
+    ExpectFile(run.folder / "Kaveta.INI", kExpected / "area_new" / "Kaveta.INI");
+    ExpectFile(run.folder / "koumoku.INI", kExpected / "area_new" / "koumoku.INI");
+  } else {
+    if (!settingsBefore.empty()) {
+      EXPECT_EQ(ReadBytes(run.folder / "Kaveta.INI"), settingsBefore);
+    }
+    ExpectUnchanged(run, "area_new", "koumoku.INI");
+  }
+  // Never the root of the drive; no temporary file anywhere.
+  EXPECT_EQ(fs::exists("/ZTEMP.TXT"), rootHadOutput);
+  for (const fs::path& folder : {run.folder, run.zfolder})
+    for (const std::string& name : Names(folder))
+      EXPECT_EQ(name.find(".kaveta-tmp"), std::string::npos) << name;
+  fs::remove_all(run.folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ConsoleFileFault, ::testing::ValuesIn(kFileFaults),
+                         [](const ::testing::TestParamInfo<FileFault>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace kaveta

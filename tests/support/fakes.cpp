@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "platform/encoding.h"
@@ -20,14 +21,23 @@ std::int32_t FakeRegistry::QueryNumber(const std::string& subKey, const std::str
 }
 
 std::optional<std::string> FakeFileSystem::Read(const std::string& path) {
+  if (outOfMemory.count(path)) throw std::bad_alloc();
+  if (unreadable.count(path)) return std::nullopt;
   auto it = files.find(path);
   if (it == files.end()) return std::nullopt;
   return it->second;
 }
 
+bool FakeFileSystem::Occupied(const std::string& path) {
+  return files.count(path) != 0 || unreadable.count(path) != 0;
+}
+
+bool FakeFileSystem::Refused(const std::string& path) const {
+  return std::find(refuseWrites.begin(), refuseWrites.end(), path) != refuseWrites.end();
+}
+
 bool FakeFileSystem::WriteReplace(const std::string& path, const std::string& bytes) {
-  for (const auto& p : refuseWrites)
-    if (p == path) return false;
+  if (Refused(path)) return false;
   files[path] = bytes;
   ++writeCount;
   return true;
@@ -48,7 +58,9 @@ class FakeWriter : public FileWriter {
     if (!failed_) bytes_.append(bytes);
     return !failed_;
   }
-  bool Commit() override { return !failed_ && files_.WriteReplace(path_, bytes_); }
+  // A refused path fails here, before any file of a pair is put in place.
+  bool Prepare() override { return !failed_ && !files_.Refused(path_); }
+  bool Commit() override { return Prepare() && files_.WriteReplace(path_, bytes_); }
 
  private:
   FakeFileSystem& files_;

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,8 @@ class FakeFileSystem : public FileSystem {
  public:
   std::map<std::string, std::string> files;
   std::vector<std::string> refuseWrites;  // paths whose writes fail
+  std::set<std::string> unreadable;       // there, but reading fails
+  std::set<std::string> outOfMemory;      // reading throws std::bad_alloc
   int writeCount = 0;
   // Files written in pieces: how many pieces, the largest, and after how
   // many bytes a piece fails (a full disk).
@@ -38,6 +41,8 @@ class FakeFileSystem : public FileSystem {
   std::size_t largestPiece = 0;
   std::optional<std::size_t> diskFullAfter;
   std::optional<std::string> Read(const std::string& path) override;
+  bool Occupied(const std::string& path) override;
+  bool Refused(const std::string& path) const;
   bool WriteReplace(const std::string& path, const std::string& bytes) override;
   std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override;
   bool Exists(const std::string& path) override;

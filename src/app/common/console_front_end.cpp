@@ -1,5 +1,7 @@
 #include "app/common/console_front_end.h"
 
+#include <new>
+
 #include "output/ok_command.h"
 #include "startup/load_sequence.h"
 #include "startup/run_mode.h"
@@ -68,9 +70,16 @@ int RunConsoleFrontEnd(const std::string& rawCommandLine, const std::string& pro
   env.clipboard = &clipboard;
   env.host = &host;
 
-  Kaveta window(env, ChooseRunMode(SplitCommandLine(rawCommandLine)));
-  if (RunLoadSequence(window) == LoadOutcome::ProcessEnded) return 1;
-  return RunOkCommand(window) == OkOutcome::Written ? 0 : 1;
+  // Out of memory unwinds through the writers, which remove their
+  // temporary files: nothing half written, no file replaced.
+  try {
+    Kaveta window(env, ChooseRunMode(SplitCommandLine(rawCommandLine)));
+    if (RunLoadSequence(window) == LoadOutcome::ProcessEnded) return 1;
+    return RunOkCommand(window) == OkOutcome::Written ? 0 : 1;
+  } catch (const std::bad_alloc&) {
+    dialogs.Message(kOutOfMemoryMessage, MsgIcon::Critical, MsgButtons::Ok);
+    return 1;
+  }
 }
 
 }  // namespace kaveta

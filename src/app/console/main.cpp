@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     if (i > 1) raw += ' ';
     raw += argv[i];
   }
+  kaveta::RemoveTempFilesOnSignals();
   const std::string folder = kaveta::ExecutableFolder(argv[0]);
   kaveta::ChangeCurrentFolder(folder);
   auto files = kaveta::MakeSystemFileSystem();

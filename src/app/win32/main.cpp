@@ -3,12 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <new>
+
 #include "app/win32/main_window.h"
 #include "app/win32/win32_dialogs.h"
 #include "platform/system.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/command_line_win32.h"
 #include "platform/win32/handoff_win32.h"
+#include "platform/win32/message_box_win32.h"
 #include "startup/load_sequence.h"
 #include "startup/run_mode.h"
 
@@ -59,8 +62,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // load left the model. Its messages come up over the window once it is
   // shown, except when the load ends the program.
   dialogs.HoldMessages();
-  if (kaveta::RunLoadSequence(k) == kaveta::LoadOutcome::ProcessEnded) {
+  try {
+    if (kaveta::RunLoadSequence(k) == kaveta::LoadOutcome::ProcessEnded) {
+      dialogs.ShowHeldMessages();
+      DestroyWindow(window.hwnd());
+      return 1;
+    }
+  } catch (const std::bad_alloc&) {
+    // Nothing was written yet; the run ends with the message alone.
     dialogs.ShowHeldMessages();
+    kaveta::ShowMessageWin32(kaveta::kOutOfMemoryMessage, kaveta::MsgIcon::Critical,
+                             kaveta::MsgButtons::Ok, {});
     DestroyWindow(window.hwnd());
     return 1;
   }
@@ -68,6 +80,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.Show();
   window.FinishBuild();
   dialogs.ShowHeldMessages();
-  if (window.closed()) return 0;
-  return MessageLoop(window.hwnd());
+  window.EndLoad();
+  if (window.closed()) return window.outOfMemory() ? 1 : 0;
+  const int code = MessageLoop(window.hwnd());
+  return window.outOfMemory() ? 1 : code;
 }

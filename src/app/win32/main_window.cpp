@@ -2,9 +2,35 @@
 
 #include <windowsx.h>
 
+#include <new>
+
 #include "app/win32/menus.h"
+#include "platform/win32/message_box_win32.h"
 
 namespace kaveta::view {
+namespace {
+
+HWND g_gatedWindow = nullptr;  // the main window while its load runs
+
+bool IsInput(UINT msg) {
+  return (msg >= WM_KEYFIRST && msg <= WM_KEYLAST) ||
+         (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) ||
+         (msg >= WM_NCMOUSEMOVE && msg <= WM_NCXBUTTONDBLCLK) || msg == WM_COMMAND ||
+         msg == WM_SYSCOMMAND;
+}
+
+// Every message this thread takes from its queue passes here, in the load's
+// message boxes too: input for the main window or its controls becomes
+// WM_NULL. The boxes themselves keep theirs.
+LRESULT CALLBACK InputGate(int code, WPARAM wp, LPARAM lp) {
+  MSG* msg = reinterpret_cast<MSG*>(lp);
+  if (code == HC_ACTION && g_gatedWindow && msg && IsInput(msg->message) &&
+      (msg->hwnd == g_gatedWindow || IsChild(g_gatedWindow, msg->hwnd)))
+    msg->message = WM_NULL;
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+}  // namespace
 
 bool MainWindow::Create(HINSTANCE instance) {
   instance_ = instance;
@@ -21,7 +47,33 @@ bool MainWindow::Create(HINSTANCE instance) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, L"KAVETA", style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 400, 500, nullptr, nullptr, instance, this);
-  return hwnd_ != nullptr;
+  if (!hwnd_) return false;
+  g_gatedWindow = hwnd_;
+  inputGate_ = SetWindowsHookExW(WH_GETMESSAGE, InputGate, nullptr, GetCurrentThreadId());
+  return true;
+}
+
+void MainWindow::EndLoad() {
+  if (inputGate_) UnhookWindowsHookEx(inputGate_);
+  inputGate_ = nullptr;
+  g_gatedWindow = nullptr;
+  loadEnded_ = true;
+}
+
+// Nothing may be thrown through the system's window code: the run ends
+// here, with the message, and writes nothing more.
+void MainWindow::OnOutOfMemory() {
+  if (outOfMemory_) return;
+  outOfMemory_ = true;
+  k_.closed = true;
+  MessageBoxOptions options;
+  options.owner = hwnd_;
+  try {
+    ShowMessageWin32(kOutOfMemoryMessage, MsgIcon::Critical, MsgButtons::Ok, options);
+  } catch (const std::bad_alloc&) {
+    MessageBoxW(hwnd_, L"メモリが足りないため、処理を中止しました。", L"KAVETA", MB_ICONHAND | MB_OK);
+  }
+  DestroyWindow(hwnd_);
 }
 
 LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -33,7 +85,13 @@ LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
   } else {
     self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
-  return self ? self->HandleMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  try {
+    return self->HandleMessage(msg, wp, lp);
+  } catch (const std::bad_alloc&) {
+    self->OnOutOfMemory();
+    return 0;
+  }
 }
 
 // The switchboard: unpack, call a typed handler.
@@ -41,6 +99,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_COMMAND:
+      // A command sent, not queued, passes no gate: it waits for the load too.
+      if (!loadEnded_) return 0;
       OnCommand(GET_WM_COMMAND_ID(wp, lp), GET_WM_COMMAND_CMD(wp, lp),
                 GET_WM_COMMAND_HWND(wp, lp));
       // Typing reaches the model without a handler; the preview follows it.

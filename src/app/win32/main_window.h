@@ -69,6 +69,13 @@ class MainWindow {
   // Brings every real control up to date from the model.
   void Sync();
   bool closed() const { return k_.closed; }
+  // Until the load has ended (its messages answered) no click, key or menu
+  // command reaches the window: input that came earlier is dropped, as if
+  // the window had not been there yet. Call once the load's messages are
+  // answered.
+  void EndLoad();
+  // Memory ran out in a handler: the message was shown and the window closed.
+  bool outOfMemory() const { return outOfMemory_; }
 
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -111,6 +118,8 @@ class MainWindow {
   void Learn(ViewControl& v, const std::string& text);
   void ReadCheck(ViewControl& v);
 
+  void OnOutOfMemory();
+
   Kaveta& k_;
   std::vector<ViewControl> controls_;
   HWND hwnd_ = nullptr;
@@ -121,6 +130,9 @@ class MainWindow {
   int dpi_ = 96;
   bool syncing_ = false;
   bool running_ = false;  // a handler is running; nested events wait
+  bool loadEnded_ = false;
+  bool outOfMemory_ = false;
+  HHOOK inputGate_ = nullptr;
   std::deque<std::function<void()>> pending_;
   FontSet fonts_;
   std::map<COLORREF, HBRUSH> brushes_;

@@ -5,9 +5,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string_view>
 #include <utility>
@@ -30,14 +32,52 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// The pieces go to a mkstemp file beside the target; Commit renames it over.
+// The temporary files being written, for the signal handler: fixed slots of
+// plain characters, since the handler may use nothing else. A save writes
+// at most two files at once.
+constexpr int kTempSlots = 4;
+constexpr std::size_t kTempPathMax = 4096;
+char g_tempPaths[kTempSlots][kTempPathMax];
+volatile std::sig_atomic_t g_tempInUse[kTempSlots];
+
+int RegisterTemp(const std::string& temp) {
+  if (temp.size() >= kTempPathMax) return -1;
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (g_tempInUse[i]) continue;
+    std::memcpy(g_tempPaths[i], temp.c_str(), temp.size() + 1);
+    g_tempInUse[i] = 1;
+    return i;
+  }
+  return -1;
+}
+
+void ForgetTemp(int slot) {
+  if (slot >= 0) g_tempInUse[slot] = 0;
+}
+
+extern "C" void RemoveTempsAndDie(int sig) {
+  for (int i = 0; i < kTempSlots; ++i)
+    if (g_tempInUse[i]) ::unlink(g_tempPaths[i]);
+  std::signal(sig, SIG_DFL);
+  std::raise(sig);
+}
+
+// "No write permission for the user": also for root, whom access() lets
+// write anywhere, a file without any write bit counts as protected.
+bool Protected(const struct stat& info, const std::string& path) {
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// The pieces go to the fixed temporary file beside the target; Commit
+// renames it over.
 class PosixWriter : public FileWriter {
  public:
   PosixWriter(int fd, std::string temp, std::string path)
-      : fd_(fd), temp_(std::move(temp)), path_(std::move(path)) {}
+      : fd_(fd), temp_(std::move(temp)), path_(std::move(path)), slot_(RegisterTemp(temp_)) {}
   ~PosixWriter() override {
     if (fd_ >= 0) ::close(fd_);
     if (!committed_) ::unlink(temp_.c_str());
+    ForgetTemp(slot_);
   }
   PosixWriter(const PosixWriter&) = delete;
   PosixWriter& operator=(const PosixWriter&) = delete;
@@ -47,18 +87,30 @@ class PosixWriter : public FileWriter {
     return ok_;
   }
 
-  bool Commit() override {
-    // mkstemp creates the file for its owner only; give it the usual rights.
-    ok_ = ok_ && ::fchmod(fd_, 0644) == 0 && ::fsync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
+  bool Prepare() override {
+    if (fd_ < 0) return ok_;
+    // A file that is replaced keeps its rights; a new one gets the usual.
+    mode_t mode = 0644;
+    struct stat info;
+    if (::stat(path_.c_str(), &info) == 0) {
+      if (Protected(info, path_)) ok_ = false;
+      mode = info.st_mode & 07777;
+    }
+    ok_ = ok_ && ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
+    ok_ = ::close(fd_) == 0 && ok_;
     fd_ = -1;
-    committed_ = ok_ && closed && std::rename(temp_.c_str(), path_.c_str()) == 0;
+    return ok_;
+  }
+
+  bool Commit() override {
+    committed_ = Prepare() && std::rename(temp_.c_str(), path_.c_str()) == 0;
     return committed_;
   }
 
  private:
   int fd_;
   std::string temp_, path_;
+  int slot_;
   bool ok_ = true;
   bool committed_ = false;
 };
@@ -91,10 +143,21 @@ class PosixFileSystem : public FileSystem {
   }
 
   std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override {
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
+    // A protected target is refused before anything is written.
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && Protected(info, path)) return nullptr;
+    std::string temp = path + kTempSuffix;
+    // What an interrupted run left goes first; the file is then made anew,
+    // for this user only until it is complete.
+    ::unlink(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return nullptr;
     return std::make_unique<PosixWriter>(fd, std::move(temp), path);
+  }
+
+  bool Occupied(const std::string& path) override {
+    struct stat info;
+    return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
   }
 
   bool Exists(const std::string& path) override {
@@ -144,6 +207,13 @@ std::string ExecutableFolder(const char* argv0) {
 }
 
 char PathSeparator() { return '/'; }
+
+void RemoveTempFilesOnSignals() {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) std::signal(sig, RemoveTempsAndDie);
+  // Past a file-size limit a write then fails and is reported, instead of
+  // the signal ending the run with its temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 bool ChangeCurrentFolder(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
 

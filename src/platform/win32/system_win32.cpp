@@ -52,11 +52,25 @@ class Win32Writer : public FileWriter {
     return ok_;
   }
 
-  bool Commit() override {
+  bool Prepare() override {
+    if (!file_.ok()) return ok_;
     ok_ = ok_ && FlushFileBuffers(file_.get());
     file_.Close();
-    committed_ = ok_ && MoveFileExW(temp_.c_str(), target_.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // Wine's MoveFileEx replaces a read-only file where Windows refuses:
+    // look first. A replaced file keeps its attributes (hidden, archive...).
+    const DWORD old = GetFileAttributesW(target_.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES) {
+      if (old & FILE_ATTRIBUTE_READONLY) ok_ = false;
+      const DWORD kept = old & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+      ok_ = ok_ && SetFileAttributesW(temp_.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return ok_;
+  }
+
+  bool Commit() override {
+    committed_ = Prepare() && MoveFileExW(temp_.c_str(), target_.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     return committed_;
   }
 
@@ -81,8 +95,11 @@ class Win32FileSystem : public FileSystem {
       bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    BOOL read = FALSE;
+    while ((read = ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) && got > 0)
       bytes.append(buffer, got);
+    // Half a file read is no file read: it must not be saved back as whole.
+    if (!read) return std::nullopt;
     return bytes;
   }
 
@@ -93,11 +110,23 @@ class Win32FileSystem : public FileSystem {
 
   std::unique_ptr<FileWriter> BeginReplace(const std::string& path) override {
     const std::wstring target = Utf8ToWide(path);
-    std::wstring temp = target + L".kaveta-tmp";
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+      return nullptr;
+    std::wstring temp = target + Utf8ToWide(kTempSuffix);
+    // CREATE_ALWAYS truncates what an interrupted run left; a hidden or
+    // read-only leftover would refuse it, so it goes first.
+    DeleteFileW(temp.c_str());
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::make_unique<Win32Writer>(file, std::move(temp), target);
+  }
+
+  bool Occupied(const std::string& path) override {
+    if (GetFileAttributesW(Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
   }
 
   // A directory search may match a short 8.3 name; only the long name counts.
@@ -159,6 +188,8 @@ std::string ExecutableFolder(const char*) {
 }
 
 char PathSeparator() { return '\\'; }
+
+void RemoveTempFilesOnSignals() {}
 
 bool ChangeCurrentFolder(const std::string& folder) {
   return SetCurrentDirectoryW(Utf8ToWide(folder).c_str()) != 0;
