@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "exchange/host_settings.h"
-#include "number/number_text.h"
 #include "output/area_table.h"
 #include "output/clipboard_text.h"
 #include "output/mode_outputs.h"
@@ -85,11 +84,6 @@ bool WriteOutput(const Kaveta& k, const TableSnapshot& t, const std::string& pat
   OutputText out(*file);
   renamed = Compose(t, k.state, table, solidCount, out);
   return out.Finish() && file->Commit();
-}
-
-int DigitsOf(const Kaveta& k) {
-  std::int32_t d = 0;
-  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "number/number_text.h"
 #include "number/colour_text.h"
 #include "ui/row_quantity.h"
 #include "ui/unit_text.h"
@@ -34,12 +33,6 @@ void ApplyEvent(Kaveta& k, const ReadEvent& e) {
   }
 }
 
-// The digits list holds whole numbers; anything else rounds to whole units.
-int DigitsFromText(const std::string& text) {
-  std::int32_t d = 0;
-  return ParseInt32(text, d) ? d : 0;
-}
-
 }  // namespace
 
 void ApplyReadResult(Kaveta& k, const ReadResult& result) {
@@ -69,7 +62,7 @@ void AfterReading(Kaveta& k) {
   }
   const std::string& unitText = k.ui.cbTaniD.text;
   const UnitText parts = SplitUnitText(unitText);
-  const int digits = DigitsFromText(k.ui.Comboketa.text);
+  const int digits = DigitsOf(k);
   // Groups held in slots 1..nextGroup-1; a restored catalogue may leave
   // nextGroup anywhere, so never trust it past the 16 slots.
   const int last = std::clamp(s.nextGroup - 1, 0, kMaxGroups);

@@ -23,7 +23,6 @@ class LineCursor {
   }
   // The same, and whether the line is plain ASCII, found in the same pass.
   bool Next(std::string_view& line, bool& ascii);
-  bool AtEnd() const { return pos_ >= text_.size(); }
   // Where the next line starts.
   std::size_t Position() const { return pos_; }
 

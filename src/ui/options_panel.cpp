@@ -43,8 +43,7 @@ namespace {
 void ReRoundQuantities(Kaveta& k) {
   // Disabled for good once rows were swapped: the totals no longer match.
   if (!k.ui.Comboketa.enabled) return;
-  std::int32_t digits = 0;
-  if (!ParseInt32(k.ui.Comboketa.text, digits)) digits = 0;
+  const int digits = DigitsOf(k);
   for (int r = 1; r <= kRows; ++r) {
     double shown = 0;
     if (!ParseQuantityText(k.ui.Text_sum[r].text, shown)) continue;

@@ -8,6 +8,11 @@
 
 namespace kaveta {
 
+int DigitsOf(const Kaveta& k) {
+  std::int32_t d = 0;
+  return ParseInt32(k.ui.Comboketa.text, d) ? d : 0;
+}
+
 bool BreakdownWanted(const Kaveta& k) {
   return k.ui.chkSansha.value == 1 && IsTableMode(k.runMode);
 }

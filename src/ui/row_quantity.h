@@ -8,6 +8,10 @@
 
 namespace kaveta {
 
+// The digits setting: the digits list holds whole numbers; anything else
+// rounds to whole units.
+int DigitsOf(const Kaveta& k);
+
 // The breakdown is ticked and this run draws area tables: the rows then show
 // the areas of their triangles as the breakdown shows them.
 bool BreakdownWanted(const Kaveta& k);

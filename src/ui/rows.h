@@ -10,10 +10,4 @@ inline bool RowInUse(const Kaveta& k, int row) {
   return RowInUse(k.ui.txtname[r].text, k.ui.Lblpic[r].backColour, k.state.backgroundColour);
 }
 
-inline int CountRowsInUse(const Kaveta& k) {
-  int n = 0;
-  for (int r = 1; r <= kRows; ++r) n += RowInUse(k, r);
-  return n;
-}
-
 }  // namespace kaveta

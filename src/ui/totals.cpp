@@ -1,20 +1,17 @@
 #include "ui/totals.h"
 
-#include <cstdint>
 #include <vector>
 
-#include "number/number_text.h"
+#include "ui/row_quantity.h"
 #include "ui/rows.h"
 
 namespace kaveta {
 
 QuantityTotal TotalOfRows(const Kaveta& k) {
-  std::int32_t digits = 0;
-  if (!ParseInt32(k.ui.Comboketa.text, digits)) digits = 0;
   std::vector<ShownQuantity> rows;
   for (int r = 1; r <= kRows; ++r)
     if (RowInUse(k, r)) rows.push_back({k.ui.Text_sum[r].text, k.ui.Label5[r].text});
-  return SumOfQuantities(rows, digits, RoundingModeOf(k));
+  return SumOfQuantities(rows, DigitsOf(k), RoundingModeOf(k));
 }
 
 bool TotalsRowWanted(const Kaveta& k) {

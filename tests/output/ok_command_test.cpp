@@ -4,7 +4,6 @@
 
 #include "output/output_fixture.h"
 #include "platform/encoding.h"
-#include "ui/rows.h"
 
 namespace kaveta {
 namespace {
@@ -45,20 +44,20 @@ void TwoRows(Kaveta& k) {
   k.state.nextSolid = 4;
 }
 
-TEST(CountRowsInUse, NameOrColourMakesARowUsed) {
+TEST(TableSnapshot, NameOrColourMakesARowUsed) {
   Harness h;
   Kaveta k = h.Make(RunMode::AreaNewTable);
   SetPanel(k);
-  EXPECT_EQ(CountRowsInUse(k), 0);
+  EXPECT_EQ(TakeTableSnapshot(k).RowsInUse(), 0);
   k.ui.txtname[2].text = "名前";  // background swatch, but named
-  EXPECT_EQ(CountRowsInUse(k), 1);
+  EXPECT_EQ(TakeTableSnapshot(k).RowsInUse(), 1);
   k.ui.Lblpic[9].backColour = kRed;  // unnamed, coloured
-  EXPECT_EQ(CountRowsInUse(k), 2);
+  EXPECT_EQ(TakeTableSnapshot(k).RowsInUse(), 2);
   k.ui.Lblpic[25].backColour = kRed;  // a right swatch does not count
   k.ui.txtname[0].text = "x";         // nor does element 0
-  EXPECT_EQ(CountRowsInUse(k), 2);
+  EXPECT_EQ(TakeTableSnapshot(k).RowsInUse(), 2);
   k.state.backgroundColour = kRed;  // now row 9 looks empty, all others used
-  EXPECT_EQ(CountRowsInUse(k), 15);
+  EXPECT_EQ(TakeTableSnapshot(k).RowsInUse(), 15);
 }
 
 TEST(OkCommand, TableModeWritesTheWholeFileThenSavesAndHandsOff) {

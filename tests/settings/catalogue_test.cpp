@@ -11,7 +11,6 @@
 #include "platform/encoding.h"
 #include "settings/ini_file.h"
 #include "settings_fixture.h"
-#include "ui/rows.h"
 
 namespace kaveta {
 namespace {
@@ -292,7 +291,7 @@ TEST(RowFile, WithoutCountTheGroupCounterFollowsTheLastColouredRow) {
     w.h.PutText(kRowsFile, c.file);
     loadKoumoku(w.k, kRowsFile);
     EXPECT_EQ(w.k.state.nextGroup, c.nextGroup);
-    EXPECT_EQ(CountRowsInUse(w.k), c.used);
+    EXPECT_EQ(TakeTableSnapshot(w.k).RowsInUse(), c.used);
   }
 }
 

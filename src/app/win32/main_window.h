@@ -98,7 +98,6 @@ class MainWindow {
   void SyncFrame();
   void CreateMenuBar();
   void SyncControl(ViewControl& v);
-  void SyncMenus();
   // Opens or closes the preview as its menu check says, and repaints it.
   void SyncPreview();
   void PlaceControl(ViewControl& v);
