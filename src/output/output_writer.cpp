@@ -15,8 +15,6 @@ std::string LayerDigit(int row) {
   return std::string(1, kDigits[row - 1]);
 }
 
-std::string Num(float value) { return SingleText(value); }
-std::string Num(double value) { return DoubleText(value); }
 
 void OutputText::Item(std::string_view item) {
   if (file_ && item.size() >= kPiece) {

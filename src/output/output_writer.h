@@ -17,11 +17,6 @@ namespace kaveta {
 // Upper-case hexadecimal digit of row - 1 ("0" for row 1, "F" for row 16).
 std::string LayerDigit(int row);
 
-// Number texts of output lines: table geometry is single precision, solid
-// label points and the swatch middle are double precision.
-std::string Num(float value);
-std::string Num(double value);
-
 class OutputText {
  public:
   // Keeps the whole text; text() gives it.

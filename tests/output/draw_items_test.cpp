@@ -35,7 +35,7 @@ bool NumberFields(std::string_view text, Fields& out) {
     const std::string_view field = text.substr(start, blank - start);
     double v = 0;
     if (!ParseDouble(field, v)) return false;
-    if (out.values.size() < 8 && Num(static_cast<float>(v)) != field)
+    if (out.values.size() < 8 && SingleText(static_cast<float>(v)) != field)
       out.doubleMask = static_cast<std::uint8_t>(out.doubleMask | (1u << out.values.size()));
     out.values.push_back(v);
     start = blank + 1;
