@@ -34,7 +34,8 @@ std::string Subtract(const std::string& larger, const std::string& smaller) {
   int borrow = 0;
   for (std::size_t i = 0; i < out.size(); ++i) {
     const std::size_t at = out.size() - 1 - i;
-    int d = (out[at] - '0') - borrow - (i < smaller.size() ? smaller[smaller.size() - 1 - i] - '0' : 0);
+    int d =
+        (out[at] - '0') - borrow - (i < smaller.size() ? smaller[smaller.size() - 1 - i] - '0' : 0);
     borrow = d < 0;
     out[at] = static_cast<char>('0' + (d + 10) % 10);
   }
