@@ -18,11 +18,14 @@ double ClampAxis(double scroll, double picture, int client) {
 
 }  // namespace
 
-void PreviewZoom::Layout(const PreviewExtent& extent, int clientWidth, int clientHeight, int dpi) {
+void PreviewZoom::Layout(const PreviewExtent& extent, int clientWidth, int clientHeight, int dpi,
+                         int roomWidth, int roomHeight) {
   const double ratio = dpi > 0 && dpi_ > 0 ? static_cast<double>(dpi) / dpi_ : 1;
   extent_ = extent;
   clientWidth_ = std::max(clientWidth, 1);
   clientHeight_ = std::max(clientHeight, 1);
+  roomWidth_ = std::max(roomWidth > 0 ? roomWidth : clientWidth, clientWidth_);
+  roomHeight_ = std::max(roomHeight > 0 ? roomHeight : clientHeight, clientHeight_);
   dpi_ = dpi > 0 ? dpi : 96;
   switch (mode_) {
     case Mode::Opening: Open(); return;
@@ -90,8 +93,8 @@ int PreviewZoom::Percent() const {
 double PreviewZoom::FitScale() const {
   const double w = std::max(extent_.maxX - extent_.minX, 1e-9);
   const double h = std::max(extent_.maxY - extent_.minY, 1e-9);
-  const double room = std::max(clientWidth_ - 2 * Margin(), 1.0);
-  const double roomY = std::max(clientHeight_ - 2 * Margin(), 1.0);
+  const double room = std::max(roomWidth_ - 2 * Margin(), 1.0);
+  const double roomY = std::max(roomHeight_ - 2 * Margin(), 1.0);
   return std::min(room / w, roomY / h);
 }
 

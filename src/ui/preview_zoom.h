@@ -30,10 +30,13 @@ class PreviewZoom {
   static constexpr int kCopyLimit = 8000;
 
   // The drawing, the client area and the DPI, whenever any of them may have
-  // changed. Until the user zooms or pans, the opening view is laid out
+  // changed; `room` is the client area the window would have without its
+  // scroll bars (0: the same), which the fit is measured in, so that a
+  // scroll bar that comes or goes does not change the zoom. Until the user zooms or pans, the opening view is laid out
   // afresh; after a fit the view stays fitted; otherwise the scale is kept
   // (scaled with the DPI) within its bounds, and the scroll position too.
-  void Layout(const PreviewExtent& extent, int clientWidth, int clientHeight, int dpi);
+  void Layout(const PreviewExtent& extent, int clientWidth, int clientHeight, int dpi,
+              int roomWidth = 0, int roomHeight = 0);
 
   // Zooms by kStep^steps (fractions for fine wheels), keeping the table's
   // point under (x, y) of the client area where it is.
@@ -86,7 +89,7 @@ class PreviewZoom {
   void Clamp();
 
   PreviewExtent extent_;
-  int clientWidth_ = 1, clientHeight_ = 1, dpi_ = 96;
+  int clientWidth_ = 1, clientHeight_ = 1, roomWidth_ = 1, roomHeight_ = 1, dpi_ = 96;
   double scale_ = 1, scrollX_ = 0, scrollY_ = 0;
   Mode mode_ = Mode::Opening;
 };

@@ -168,6 +168,23 @@ TEST(PreviewZoom, ResizeAndDpiChangeKeepWhatTheUserChose) {
   }
 }
 
+TEST(PreviewZoom, ScrollBarsComingOrGoingLeaveTheZoom) {
+  PreviewZoom z;
+  z.Layout(kSmallTexts, 440, 330, 96);
+  const int percent = z.Percent();
+  const double scale = z.Scale();
+  z.Layout(kSmallTexts, 423, 313, 96, 440, 330);  // both bars shown
+  EXPECT_EQ(z.Percent(), percent);
+  EXPECT_DOUBLE_EQ(z.Scale(), scale);
+  EXPECT_NEAR(z.ScrollX(), 0, 1e-9);
+  z.MoveBy(-1e6, -1e6);
+  EXPECT_NEAR(z.ScrollX(), z.PictureWidth() - 423, 1e-9) << "panned within the smaller area";
+  EXPECT_NEAR(z.ScrollY(), z.PictureHeight() - 313, 1e-9);
+  z.Fit();  // fitted to the room: the bars will go
+  EXPECT_LE(z.PictureWidth(), 440.5);
+  EXPECT_LE(z.PictureHeight(), 330.5);
+}
+
 TEST(PreviewZoom, AWindowGrownPastAZoomedPictureFitsIt) {
   PreviewZoom z;
   z.Layout(kSmallTexts, 440, 330, 96);
