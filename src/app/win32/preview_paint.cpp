@@ -93,6 +93,31 @@ class Pens {
 
 int Round(double v) { return static_cast<int>(std::lround(v)); }
 
+// The part of the line from (x1, y1) to (x2, y2) in pixels that lies within
+// `box`, as the line's parameters t0..t1; false when none does. GDI draws a
+// zoomed-in line all along its length, dashes and all, however little of it
+// is shown, so a long rule at a large zoom would cost its whole length.
+bool ClipLine(double x1, double y1, double x2, double y2, const RECT& box, double& t0, double& t1) {
+  t0 = 0;
+  t1 = 1;
+  const double dx = x2 - x1, dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - box.left, box.right - x1, y1 - box.top, box.bottom - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+  }
+  return t0 <= t1;
+}
+
 }  // namespace
 
 PreviewExtent ExtentOf(const PreviewScene& scene) {
@@ -132,12 +157,24 @@ void PaintScene(HDC dc, const PreviewScene& scene, const PreviewZoom& zoom, int 
   for (auto& [colour, brush] : brushes) DeleteObject(brush);
 
   {
-    Pens pens(static_cast<DWORD>(std::max(1, dpi / 96)));
+    const int penWidth = std::max(1, dpi / 96);
+    Pens pens(static_cast<DWORD>(penWidth));
+    // Cut lines start a whole number of dash periods (24 pen widths for
+    // every GDI dash style) from their own start, so their dashes do not
+    // crawl as the picture moves.
+    const double period = 24.0 * penWidth;
+    RECT box = all;
+    InflateRect(&box, 8 * penWidth, 8 * penWidth);
     for (const SceneLine& l : scene.lines) {
       if (!shown.Meets(l.x1, l.y1, l.x2, l.y2)) continue;
+      const double x1 = zoom.X(l.x1), y1 = zoom.Y(l.y1), x2 = zoom.X(l.x2), y2 = zoom.Y(l.y2);
+      double t0 = 0, t1 = 1;
+      if (!ClipLine(x1, y1, x2, y2, box, t0, t1)) continue;
+      const double length = std::hypot(x2 - x1, y2 - y1);
+      if (t0 > 0 && length > 0) t0 = std::floor(t0 * length / period) * period / length;
       SelectObject(dc, pens.Get(l.colour, l.lineType));
-      MoveToEx(dc, Round(zoom.X(l.x1)), Round(zoom.Y(l.y1)), nullptr);
-      LineTo(dc, Round(zoom.X(l.x2)), Round(zoom.Y(l.y2)));
+      MoveToEx(dc, Round(x1 + (x2 - x1) * t0), Round(y1 + (y2 - y1) * t0), nullptr);
+      LineTo(dc, Round(x1 + (x2 - x1) * t1), Round(y1 + (y2 - y1) * t1));
     }
     SelectObject(dc, oldPen);
   }
