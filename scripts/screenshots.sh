@@ -68,6 +68,7 @@ settings_file() {
 # settings file, the built-in values).
 shots=(C2:C2:: C2-totals:C2::Goukei=1 settings:C2:settings:Keta=2,Hasuu=1,Goukei=1
   C2-preview:C2:preview:Goukei=1 C2-breakdown:C2:preview:Sansha=1,Goukei=1
+  C2-breakdown-zoomed:C2:preview+:Sansha=1,Goukei=1
   C1:C1:: M6:M6:: M3:M3:: M4:M4:: M5:M5:: M7:M7:: layer-naming:::)
 for shot in "${shots[@]}"; do
   IFS=: read -r name mode panel options <<<"$shot"

@@ -182,6 +182,11 @@ void Drag(HWND from, HWND to);
 void TypeText(const std::wstring& text);
 void PressKey(WORD virtualKey);
 void PressKey(WORD modifier, WORD virtualKey);  // with a modifier held down
+// The wheel turned by whole notches (up: positive) over a point of the
+// window's client area, with a key such as VK_CONTROL held (0: none).
+void Wheel(HWND window, POINT client, int notches, WORD modifier = 0);
+// A press at a point of the client area, moved by (dx, dy) and let go.
+void DragBy(HWND window, POINT from, int dx, int dy, bool middle = false);
 
 // Message boxes (title KAVETA) and the colour dialog of the process.
 HWND WaitForMessageBox(DWORD processId, int ms);

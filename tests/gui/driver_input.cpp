@@ -274,6 +274,36 @@ void PressKey(WORD modifier, WORD virtualKey) {
               Key(modifier, KEYEVENTF_KEYUP)});
 }
 
+void Wheel(HWND window, POINT client, int notches, WORD modifier) {
+  BringToFront(GetAncestor(window, GA_ROOT));
+  ClientToScreen(window, &client);
+  SendInputs({Mouse(0, client)});
+  Pause(30);
+  INPUT wheel = Mouse(MOUSEEVENTF_WHEEL, client);
+  wheel.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+  std::vector<INPUT> inputs;
+  if (modifier) inputs.push_back(Key(modifier, 0));
+  inputs.push_back(wheel);
+  if (modifier) inputs.push_back(Key(modifier, KEYEVENTF_KEYUP));
+  SendInputs(inputs);
+}
+
+void DragBy(HWND window, POINT from, int dx, int dy, bool middle) {
+  BringToFront(GetAncestor(window, GA_ROOT));
+  ClientToScreen(window, &from);
+  SendInputs({Mouse(0, from)});
+  Pause(30);
+  SendInputs({Mouse(middle ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_LEFTDOWN, from)});
+  constexpr int kSteps = 8;
+  for (int i = 1; i <= kSteps; ++i) {
+    Pause(25);
+    SendInputs({Mouse(0, {from.x + dx * i / kSteps, from.y + dy * i / kSteps})});
+  }
+  Pause(50);
+  SendInputs({Mouse(middle ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_LEFTUP,
+                    {from.x + dx, from.y + dy})});
+}
+
 HWND WaitForMessageBox(DWORD processId, int ms) {
   HWND box = nullptr;
   WaitUntil([&] { return (box = FindProcessDialog(processId, false)) != nullptr; }, ms,

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/win32/fonts.h"
+#include "app/win32/preview_paint.h"
 #include "output/ok_command.h"
 #include "platform/win32/clipboard_win32.h"
 #include "platform/win32/wide_text.h"
@@ -14,120 +14,15 @@
 namespace kaveta::view {
 namespace {
 
-constexpr COLORREF kPaper = RGB(255, 255, 255);
+// What the window tells whoever looks at it from outside (tests, the
+// benchmark): the last paint's cost and the texts' height in pixels at the
+// zoom shown, in hundredths.
 constexpr wchar_t kPaintTimeProperty[] = L"KavetaPaintMicroseconds";
+constexpr wchar_t kTextPixelsProperty[] = L"KavetaTextPixels100";
 constexpr int kDefaultWidth = 440, kDefaultHeight = 330;  // at 96 DPI
 constexpr int kSmallestWidth = 240;
 
-COLORREF Colour(std::int32_t bgr) { return static_cast<COLORREF>(bgr) & 0xFFFFFF; }
-
-// The host's line types: 1 solid, 2-4 dashed, 5-6 dash-dot, 7-8 dash-dot-dot,
-// 9 dotted.
-DWORD PenStyle(int lineType) {
-  if (lineType >= 2 && lineType <= 4) return PS_DASH;
-  if (lineType == 5 || lineType == 6) return PS_DASHDOT;
-  if (lineType == 7 || lineType == 8) return PS_DASHDOTDOT;
-  if (lineType == 9) return PS_DOT;
-  return PS_SOLID;
-}
-
-// The table's text face, looked up once: the host's own Japanese gothic.
-const LOGFONTW& TextFace() {
-  static const LOGFONTW face = [] {
-    LOGFONTW lf{};
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    SetFaceWithFallback(lf, L"ＭＳ ゴシック");
-    return lf;
-  }();
-  return face;
-}
-
-// Table coordinates (y upwards) to pixels, the scene fitted with a margin
-// and its aspect kept.
-struct Fit {
-  double scale = 1, left = 0, top = 0, minX = 0, maxY = 0;
-  Fit(const PreviewScene& s, int width, int height, int margin) {
-    const double w = std::max(s.maxX - s.minX, 1e-9), h = std::max(s.maxY - s.minY, 1e-9);
-    const double room = std::max(width - 2 * margin, 1), roomY = std::max(height - 2 * margin, 1);
-    scale = std::min(room / w, roomY / h);
-    left = margin + (room - w * scale) / 2;
-    top = margin + (roomY - h * scale) / 2;
-    minX = s.minX;
-    maxY = s.maxY;
-  }
-  int X(double x) const { return static_cast<int>(std::lround(left + (x - minX) * scale)); }
-  int Y(double y) const { return static_cast<int>(std::lround(top + (maxY - y) * scale)); }
-};
-
-void PaintNote(HDC dc, const std::string& text, RECT area, int dpi) {
-  LOGFONTW lf = TextFace();
-  lf.lfHeight = -MulDiv(9, dpi, 72);
-  HFONT font = CreateFontIndirectW(&lf);
-  HGDIOBJ old = SelectObject(dc, font);
-  SetTextColor(dc, RGB(96, 96, 96));
-  SetBkMode(dc, TRANSPARENT);
-  InflateRect(&area, -MulDiv(12, dpi, 96), -MulDiv(12, dpi, 96));
-  const std::wstring wide = Utf8ToWide(text);
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, DT_CENTER | DT_WORDBREAK);
-  SelectObject(dc, old);
-  DeleteObject(font);
-}
-
 }  // namespace
-
-void PaintScene(HDC dc, const PreviewScene& scene, int width, int height, int dpi) {
-  RECT all{0, 0, width, height};
-  HBRUSH paper = CreateSolidBrush(kPaper);
-  FillRect(dc, &all, paper);
-  DeleteObject(paper);
-  if (!scene.problem.empty() || scene.Empty()) {
-    PaintNote(dc, scene.problem.empty() ? "表に書く行がありません。" : scene.problem, all, dpi);
-    return;
-  }
-  const Fit fit(scene, width, height, MulDiv(12, dpi, 96));
-
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  for (const SceneSolid& s : scene.solids) {
-    POINT p[4];
-    for (int i = 0; i < 4; ++i) p[i] = {fit.X(s.corners[2 * i]), fit.Y(s.corners[2 * i + 1])};
-    HBRUSH brush = CreateSolidBrush(Colour(s.colour));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Polygon(dc, p, 4);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-  }
-
-  const DWORD penWidth = static_cast<DWORD>(std::max(1, dpi / 96));
-  for (const SceneLine& l : scene.lines) {
-    const LOGBRUSH lb{BS_SOLID, Colour(l.colour), 0};
-    HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_ENDCAP_FLAT | PenStyle(l.lineType), penWidth, &lb, 0,
-                            nullptr);
-    SelectObject(dc, pen);
-    MoveToEx(dc, fit.X(l.x1), fit.Y(l.y1), nullptr);
-    LineTo(dc, fit.X(l.x2), fit.Y(l.y2));
-    SelectObject(dc, GetStockObject(NULL_PEN));
-    DeleteObject(pen);
-  }
-  SelectObject(dc, oldPen);
-
-  // A half-width character is half the kind's width; its spacing too.
-  LOGFONTW lf = TextFace();
-  lf.lfHeight = -std::max(1L, std::lround(scene.textHeight * fit.scale));
-  lf.lfWidth = std::max(1L, std::lround(scene.textWidth * fit.scale / 2));
-  HFONT font = CreateFontIndirectW(&lf);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  SetTextColor(dc, Colour(scene.textColour));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextAlign(dc, TA_LEFT | TA_BOTTOM | TA_NOUPDATECP);
-  SetTextCharacterExtra(dc, static_cast<int>(std::lround(scene.textSpacing * fit.scale / 2)));
-  for (const SceneText& t : scene.texts) {
-    const std::wstring wide = Utf8ToWide(t.text);
-    TextOutW(dc, fit.X(t.x), fit.Y(t.y), wide.c_str(), static_cast<int>(wide.size()));
-  }
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
-}
 
 PreviewWindow::~PreviewWindow() {
   if (hwnd_) {
@@ -140,7 +35,7 @@ bool PreviewWindow::Open(HINSTANCE instance, HWND owner, int dpi) {
   static const bool registered = [instance] {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -191,7 +86,64 @@ bool PreviewWindow::Open(HINSTANCE instance, HWND owner, int dpi) {
 }
 
 void PreviewWindow::Refresh() {
+  stale_ = true;
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+const PreviewScene& PreviewWindow::Scene() {
+  if (stale_) {
+    stale_ = false;
+    scene_ = PreviewSceneOf(k_);
+    ShowZoom();  // the table's size may have changed
+  }
+  return scene_;
+}
+
+void PreviewWindow::ShowZoom() {
+  if (!hwnd_ || showing_) return;
+  showing_ = true;
+  const bool drawable = Drawable(scene_);
+  // The fit is measured in the client area without scroll bars; the bars
+  // then come where the picture is larger than what is left of it.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+  const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+  const int roomWidth = client.right + (style & WS_VSCROLL ? barWidth : 0);
+  const int roomHeight = client.bottom + (style & WS_HSCROLL ? barHeight : 0);
+  zoom_.Layout(ExtentOf(scene_), client.right, client.bottom, Dpi(), roomWidth, roomHeight);
+  const double width = zoom_.PictureWidth(), height = zoom_.PictureHeight();
+  bool across = drawable && width > roomWidth + 0.5, down = drawable && height > roomHeight + 0.5;
+  across = across || (down && width > roomWidth - barWidth + 0.5);
+  down = down || (across && height > roomHeight - barHeight + 0.5);
+  zoom_.Layout(ExtentOf(scene_), roomWidth - (down ? barWidth : 0),
+               roomHeight - (across ? barHeight : 0), Dpi(), roomWidth, roomHeight);
+  for (const int bar : {SB_HORZ, SB_VERT}) {
+    const bool horizontal = bar == SB_HORZ;
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (horizontal ? across : down) {
+      si.nMax = static_cast<int>(std::ceil(horizontal ? width : height)) - 1;
+      si.nPage = static_cast<UINT>(horizontal ? zoom_.ClientWidth() : zoom_.ClientHeight());
+      si.nPos = static_cast<int>(std::lround(horizontal ? zoom_.ScrollX() : zoom_.ScrollY()));
+    }  // else a range of nothing: the bar goes
+    SetScrollInfo(hwnd_, bar, &si, TRUE);
+  }
+  // Bars of another size than the metrics say: pan within what is there.
+  GetClientRect(hwnd_, &client);
+  if (client.right != zoom_.ClientWidth() || client.bottom != zoom_.ClientHeight())
+    zoom_.Layout(ExtentOf(scene_), client.right, client.bottom, Dpi(), roomWidth, roomHeight);
+  showing_ = false;
+  const std::wstring title = Utf8ToWide(PreviewTitle(drawable ? zoom_.Percent() : 100));
+  if (title != shownTitle_) {
+    SetWindowTextW(hwnd_, title.c_str());
+    shownTitle_ = title;
+  }
+  const auto textPixels = static_cast<std::uintptr_t>(
+      drawable ? std::lround(std::max(zoom_.TextPixels(), 0.0) * 100) : 0);
+  SetPropW(hwnd_, kTextPixelsProperty, reinterpret_cast<HANDLE>(textPixels));
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 LRESULT CALLBACK PreviewWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -205,31 +157,29 @@ LRESULT CALLBACK PreviewWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
 }
 
 LRESULT PreviewWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+  if (OnInput(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_ERASEBKGND: return 1;  // the paint covers it all: no flicker
     case WM_PAINT: OnPaint(); return 0;
+    case WM_SIZE: ShowZoom(); return 0;
     case WM_WINDOWPOSCHANGED:
       RememberPlace();
       return DefWindowProcW(hwnd_, msg, wp, lp);
-    case WM_CONTEXTMENU: {
-      HMENU menu = CreatePopupMenu();
-      AppendMenuW(menu, MF_STRING, kCmdCopyPicture, L"画像をコピー");
-      POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (at.x == -1 && at.y == -1) {  // from the keyboard
-        at = {0, 0};
-        ClientToScreen(hwnd_, &at);
-      }
-      TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
-      DestroyMenu(menu);
-      return 0;
-    }
+    case WM_CONTEXTMENU: OnContextMenu({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
     case WM_COMMAND:
       if (LOWORD(wp) == kCmdCopyPicture) CopyPicture();
+      if (LOWORD(wp) == kCmdFitPicture) {
+        zoom_.Fit();
+        ShowZoom();
+      }
       return 0;
     case 0x02E0: {  // WM_DPICHANGED: take the size Windows suggests
+      // The new size's WM_SIZE lays the zoom out at the new DPI, which
+      // keeps the texts' size in points and the place shown.
       const RECT* r = reinterpret_cast<const RECT*>(lp);
       SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+      ShowZoom();
       return 0;
     }
     case WM_CLOSE:
@@ -238,6 +188,7 @@ LRESULT PreviewWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_NCDESTROY:
       RemovePropW(hwnd_, kPaintTimeProperty);
+      RemovePropW(hwnd_, kTextPixelsProperty);
       hwnd_ = nullptr;
       return 0;
     default: return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -259,16 +210,15 @@ int PreviewWindow::Dpi() const {
 void PreviewWindow::OnPaint() {
   LARGE_INTEGER start, end, frequency;
   QueryPerformanceCounter(&start);
+  const PreviewScene& scene = Scene();
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  const int width = std::max(1L, client.right), height = std::max(1L, client.bottom);
+  const int width = zoom_.ClientWidth(), height = zoom_.ClientHeight();
   // Painted off screen and put up in one piece.
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  PaintScene(memory, PreviewSceneOf(k_), width, height, Dpi());
+  PaintScene(memory, scene, zoom_, Dpi());
   BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   DeleteObject(bitmap);
@@ -282,16 +232,42 @@ void PreviewWindow::OnPaint() {
   SetPropW(hwnd_, kPaintTimeProperty, reinterpret_cast<HANDLE>(us + 1));
 }
 
+void PreviewWindow::OnContextMenu(POINT at) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kCmdCopyPicture, L"画像をコピー");
+  AppendMenuW(menu, MF_STRING, kCmdFitPicture, L"全体を表示");
+  if (at.x == -1 && at.y == -1) {  // from the keyboard
+    at = {0, 0};
+    ClientToScreen(hwnd_, &at);
+  }
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+}
+
 void PreviewWindow::CopyPicture() {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  const int width = std::max(1L, client.right), height = std::max(1L, client.bottom);
+  // The whole table at the zoom shown (within the copy's limit), not just
+  // the part in the window.
+  const PreviewScene& scene = Scene();
+  const int dpi = Dpi();
+  PreviewZoom whole;
+  if (Drawable(scene)) {
+    const PictureSize size = zoom_.CopySize();
+    whole.Layout(ExtentOf(scene), size.width, size.height, dpi);
+  } else {
+    whole.Layout(ExtentOf(scene), zoom_.ClientWidth(), zoom_.ClientHeight(), dpi);
+  }
+  whole.Fit();
   HDC screen = GetDC(hwnd_);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, whole.ClientWidth(), whole.ClientHeight());
   ReleaseDC(hwnd_, screen);
+  if (!bitmap) {
+    DeleteDC(memory);
+    MessageBeep(MB_ICONEXCLAMATION);  // no memory for so large a picture
+    return;
+  }
   HGDIOBJ old = SelectObject(memory, bitmap);
-  PaintScene(memory, PreviewSceneOf(k_), width, height, Dpi());
+  PaintScene(memory, scene, whole, dpi);
   SelectObject(memory, old);
   DeleteDC(memory);
   Win32Clipboard clipboard;

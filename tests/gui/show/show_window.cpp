@@ -1,6 +1,7 @@
-// show_window.exe <kaveta.exe> [mode] [settings|preview]: starts the window
-// as the host does, answers the load's message boxes with OK, opens the
-// settings panel or the table preview when asked, brings the window to the front and prints its screen
+// show_window.exe <kaveta.exe> [mode] [settings|preview|preview+]: starts
+// the window as the host does, answers the load's message boxes with OK,
+// opens the settings panel or the table preview when asked (preview+: zoomed
+// two steps further in from its opening view), brings the window to the front and prints its screen
 // rectangle as "left top width height", for scripts/screenshots.sh. It then
 // waits until it is ended from outside.
 #include <cstdio>
@@ -38,12 +39,18 @@ int wmain(int argc, wchar_t** argv) {
     }
     BringToFront(main);
     RECT r = ScreenRect(main);
-    if (argc > 3 && std::wstring(argv[3]) == L"preview") {
+    const bool zoomed = argc > 3 && std::wstring(argv[3]) == L"preview+";
+    if (argc > 3 && (std::wstring(argv[3]) == L"preview" || zoomed)) {
       // The window and its preview beside it, in one picture.
       Command(main, id::mnuPreview);
       HWND preview = nullptr;
       WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
                 kUiWaitMs, "the preview window");
+      if (zoomed) {  // once the table is composed and the opening view laid out
+        WaitUntil([&] { return GetPropW(preview, L"KavetaTextPixels100") != nullptr; }, kUiWaitMs,
+                  "the preview's table");
+        for (int step = 0; step < 2; ++step) PostMessageW(preview, WM_CHAR, L'+', 0);
+      }
       const RECT p = ScreenRect(preview);
       UnionRect(&r, &r, &p);
     }
