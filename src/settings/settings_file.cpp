@@ -26,9 +26,10 @@ enum class Kind {
   Text,   // control text as it is, possibly empty
   Int16,  // program value read through a 16-bit conversion
   Flag,   // "True" / "False"
-  // Options added later: written only when not at their default 0 and
+  // Options added later: written only when not at their default and
   // deleted when back at it, so files of default settings keep their bytes;
-  // absent, empty or unknown values read as 0.
+  // absent, empty or unknown values read as the default (0 unless the
+  // entry names another).
   OptionNumber,  // program value 0..highest
   OptionCheck,   // check box, "1" when ticked
   OptionText,    // control text, written only when not empty
