@@ -97,6 +97,9 @@ if [ "${KAVETA_MONKEY_ONLY:-}" = 1 ]; then
   exit
 fi
 
+# KAVETA_GUI_DPI runs the chosen tests at another DPI (144 for 150 %).
+if [ -n "${KAVETA_GUI_DPI:-}" ] && [ "$KAVETA_GUI_DPI" != 96 ]; then set_dpi "$KAVETA_GUI_DPI"; fi
+
 status=0
 # The monkey has its own run below.
 if [ $# -eq 0 ]; then set -- --gtest_filter='-Modes/Monkey.*'; plain=1; fi
@@ -114,7 +117,7 @@ if [ -n "${plain:-}" ]; then
   # input at scaled positions. Wine reads the DPI when its server starts.
   echo "-- at 144 DPI"
   set_dpi 144
-  scaled='StartupLook.*:WindowSession*:Columns/FloatingEditor.*:RoundingList.*:TotalsRow.*:TablePreview.*'
+  scaled='StartupLook.*:WindowSession*:Columns/FloatingEditor.*:RoundingList.*:TotalsRow.*:TablePreview.*:AreaSummary.*'
   gui_test --gtest_filter="$scaled" || {
     echo "FAILED: gui_test.exe at 144 DPI"
     status=1

@@ -70,6 +70,10 @@ shots=(C2:C2:: C2-totals:C2::Goukei=1 settings:C2:settings:Keta=2,Hasuu=1,Goukei
   C2-preview:C2:preview:Goukei=1 C2-breakdown:C2:preview:Sansha=1,Goukei=1
   C2-breakdown-zoomed:C2:preview+:Sansha=1,Goukei=1
   C1:C1:: M6:M6:: M3:M3:: M4:M4:: M5:M5:: M7:M7:: layer-naming:::)
+# The area summary on the guide's worked example: the window with its role
+# column, and the summary under the table in the preview.
+summary=Keta=2,Gaiyou=1,Kenpei=50,Youseki=200
+shots+=(C1-summary:C1::$summary C1-summary-preview:C1:preview:$summary)
 for shot in "${shots[@]}"; do
   IFS=: read -r name mode panel options <<<"$shot"
   if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -q -x -F "$name"; then continue; fi
@@ -77,6 +81,9 @@ for shot in "${shots[@]}"; do
   mkdir -p "$folder/out"
   cp "$build/kaveta.exe" "$root/examples/TEMP.TXT" "$root/examples/kaveta.lst" "$folder/"
   [ -z "$options" ] || settings_file "$options" >"$folder/Kaveta.INI"
+  case $name in C1-summary*)
+    cp "$root/tests/e2e/data/area_previous_summary/"{TEMP.TXT,koumoku.INI} "$folder/" ;;
+  esac
   wine reg add 'HKCU\Software\Jw_cad\jw_win\Folder' /v ZFILE /t REG_SZ \
     /d "$(winepath -w "$folder/out")" /f >/dev/null
   args=("$(winepath -w "$folder/kaveta.exe")")

@@ -5,6 +5,7 @@
 
 #include "output/breakdown_table.h"
 #include "output/draw_items.h"
+#include "output/summary_table.h"
 #include "output/table_geometry.h"
 #include "number/number_text.h"
 #include "number/rounding.h"
@@ -224,6 +225,8 @@ void ComposeAreaTable(const TableSnapshot& t, const RunState& state, const Table
   }
   if (t.total) emitTexts(h + 1, kTotalCaption, t.total->text, t.total->unit);
   if (t.breakdown) ComposeBreakdownTable(t, in, triangles, Single(s.W + R), s.R, emit);
+  // One row height below the table's bottom edge (the totals row included).
+  ComposeSummaryTable(t, in, SummaryLinesOf(t), Single(-static_cast<double>(s.H) - R), s.R, emit);
 }
 
 void ComposeAreaTable(const TableSnapshot& t, const RunState& s, const TableInputs& in,

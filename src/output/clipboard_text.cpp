@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "output/breakdown_table.h"
+#include "output/summary_table.h"
 
 namespace kaveta {
 namespace {
@@ -49,7 +50,8 @@ std::string ClipboardText(const TableSnapshot& t, const RunState& s) {
   }
   // The whole calculation, for a spreadsheet.
   if (t.breakdown) text += BreakdownCopyText(t, s);
-  return text;
+  // The summary last, after everything else.
+  return text + SummaryCopyTextOf(t);
 }
 
 }  // namespace kaveta

@@ -102,6 +102,7 @@ TableSnapshot TakeTableSnapshot(const Kaveta& k) {
     row.name = w.txtname[r].text;
     row.quantity = w.Text_sum[r].text;
     row.unit = w.Label5[r].text;
+    row.role = RowRole(k, i);
   }
   t.title = w.txtHyoumei.text;
   t.digits = DigitsOf(k);
@@ -121,6 +122,8 @@ TableSnapshot TakeTableSnapshot(const Kaveta& k) {
   t.totalsTicked = w.chkGoukei.value == 1;
   t.breakdown = BreakdownWanted(k);
   if (TotalsRowWanted(k)) t.total = TotalOfRows(k);
+  t.summary = {w.chkGaiyou.value == 1, w.txtKenpei.text, w.txtYouseki.text,
+               RoundingModeFromCode(k.ratioRounding)};
   return t;
 }
 

@@ -20,6 +20,14 @@ struct RowPicture {
   std::int32_t leftColour = 0, rightColour = 0;
   std::string caption;  // the left swatch's caption (the layer digit in the layer modes)
   std::string name, quantity, unit;
+  int role = 0;  // a code of kAreaRoles
+};
+
+// The area summary's settings: drawn when ticked (in the table modes).
+struct SummarySettings {
+  bool ticked = false;
+  std::string coverageLimit, floorAreaLimit;  // 指定建蔽率, 指定容積率 as typed
+  RoundingMode ratioRounding = RoundingMode::Up;
 };
 
 // A ruled-line group of the table: drawn or not, and its attribute lines.
@@ -47,6 +55,7 @@ struct TableSnapshot {
   bool totalsTicked = false;       // the panel's tick, whatever the mode
   bool breakdown = false;          // the breakdown is drawn in this run
   std::optional<QuantityTotal> total;  // the totals row, when drawn
+  SummarySettings summary;
 
   int RowsInUse() const {
     int n = 0;

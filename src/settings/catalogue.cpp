@@ -49,6 +49,7 @@ void LoadEmptyRow(Kaveta& k, int row) {
     swatch->tooltip.clear();
   }
   k.ui.txtname[row].text.clear();
+  SetRowRole(k, row, 0);
 }
 
 bool StoredColour(const IniBatch& file, int slot, std::int32_t& colour) {
@@ -60,6 +61,11 @@ bool StoredColour(const IniBatch& file, int slot, std::int32_t& colour) {
 void LoadRow(Kaveta& k, const IniBatch& file, int row) {
   k.ui.txtname[row].text = file.Read("koukoku", Numbered("koumoku_", row));
   LoadUnit(k, row, file.Read("tani", Numbered("tani_", row)));
+  // Absent, empty or unknown: no role.
+  std::int32_t role = 0;
+  if (!StoredWholeNumber(file.Read("kubun", Numbered("kubun_", row)), 0, kAreaRoleCount - 1, role))
+    role = 0;
+  SetRowRole(k, row, role);
   PaintSwatch(k.ui.Lblpic[row], k.state.groups[row].colour);
   PaintSwatch(k.ui.Lblpic[row + kRows], k.state.restoredRightColour[row]);
 }
@@ -156,8 +162,15 @@ void saveKoumoku(Kaveta& k, IniBatch& file) {
                std::to_string(k.ui.Lblpic[row + kRows].backColour));
     file.Write("koukoku", Numbered("koumoku_", j), k.ui.txtname[row].text);
     file.Write("tani", Numbered("tani_", j), k.ui.Label5[row].tooltip);
+    // Only a role is stored, so a file of a table without roles keeps its bytes.
+    if (const int role = RowRole(k, row))
+      file.Write("kubun", Numbered("kubun_", j), std::to_string(role));
+    else
+      file.Delete("kubun", Numbered("kubun_", j));
     ++j;
   }
+  // A shorter table leaves no role of an earlier, longer one behind.
+  for (; j <= kRows; ++j) file.Delete("kubun", Numbered("kubun_", j));
 }
 
 void loadKoumoku(Kaveta& k, const std::string& iniFileName) {

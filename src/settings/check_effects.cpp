@@ -1,5 +1,6 @@
 #include "settings/check_effects.h"
 
+#include "number/area_summary.h"
 #include "text/letter_case.h"
 
 namespace kaveta {
@@ -22,6 +23,25 @@ void ApplyNameCase(Kaveta& k) {
 void ApplyRoundingMode(Kaveta& k, int mode) {
   k.roundingMode = mode >= 0 && mode <= 2 ? mode : 0;
   k.ui.cboHasuu.text = kRoundingCaptions[k.roundingMode];
+}
+
+void ApplyRatioRounding(Kaveta& k, int code) {
+  for (const RatioRoundingEntry& e : kRatioRoundingEntries) {
+    if (static_cast<int>(e.mode) != code) continue;
+    k.ratioRounding = code;
+    k.ui.cboHiritsu.text = e.caption;
+    return;
+  }
+  ApplyRatioRounding(k, static_cast<int>(kRatioRoundingEntries[0].mode));
+}
+
+void ApplySummaryColumn(Kaveta& k) {
+  WindowModel& w = k.ui;
+  const bool show = w.chkGaiyou.value == 1 && IsTableMode(k.runMode);
+  // The header's state is the column's: the width changes once per change.
+  if (show != w.lblKubun.visible) w.width += show ? kRoleColumnWidth : -kRoleColumnWidth;
+  w.lblKubun.visible = show;
+  for (int r = 1; r <= kRows; ++r) w.cboKubun[r].visible = show;
 }
 
 }  // namespace kaveta

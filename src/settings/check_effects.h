@@ -18,4 +18,12 @@ void ApplyNameCase(Kaveta& k);
 // The rounding mode 0..2 and the list showing it; anything else is half up.
 void ApplyRoundingMode(Kaveta& k, int mode);
 
+// The ratio rounding code (a RoundingMode value) and its list; anything
+// else is the default, up.
+void ApplyRatioRounding(Kaveta& k, int code);
+
+// The role column follows chkGaiyou: shown while it is ticked in a table
+// mode, the window wider by the column while it shows.
+void ApplySummaryColumn(Kaveta& k);
+
 }  // namespace kaveta

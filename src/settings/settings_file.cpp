@@ -26,11 +26,13 @@ enum class Kind {
   Text,   // control text as it is, possibly empty
   Int16,  // program value read through a 16-bit conversion
   Flag,   // "True" / "False"
-  // Options added later: written only when not at their default 0 and
+  // Options added later: written only when not at their default and
   // deleted when back at it, so files of default settings keep their bytes;
-  // absent, empty or unknown values read as 0.
+  // absent, empty or unknown values read as the default (0 unless the
+  // entry names another).
   OptionNumber,  // program value 0..highest
   OptionCheck,   // check box, "1" when ticked
+  OptionText,    // control text, written only when not empty
 };
 
 // Where an entry lives: exactly one member is set, matching the kind.
@@ -47,11 +49,12 @@ struct Entry {
   Slot (*slot)(Kaveta&);
   void (*onChange)(Kaveta&) = nullptr;  // what a click on the box would do
   int highest = 1;                        // OptionNumber
+  int fallback = 0;                       // OptionNumber: its default
 };
 
 // The one description of the settings file: loading, saving and the order of
 // a new file all come from this table, so the format can only round-trip.
-const std::array<Entry, 27> kEntries = {{
+const std::array<Entry, 31> kEntries = {{
     {"Grid", "Sotowaku", Kind::Check, [](Kaveta& k) { return Slot{.control = &k.ui.ckKeisen[0]}; },
      [](Kaveta& k) { ApplyKeisenEnabled(k, 0); }},
     {"Grid", "Soto_lc", Kind::Text, [](Kaveta& k) { return Slot{.control = &k.ui.Combo1[1]}; }},
@@ -89,6 +92,16 @@ const std::array<Entry, 27> kEntries = {{
      [](Kaveta& k) { return Slot{.control = &k.ui.chkGoukei}; }},
     {"kihon", "Sansha", Kind::OptionCheck,
      [](Kaveta& k) { return Slot{.control = &k.ui.chkSansha}; }},
+    {"kihon", "Gaiyou", Kind::OptionCheck,
+     [](Kaveta& k) { return Slot{.control = &k.ui.chkGaiyou}; },
+     [](Kaveta& k) { ApplySummaryColumn(k); }},
+    {"kihon", "Kenpei", Kind::OptionText,
+     [](Kaveta& k) { return Slot{.control = &k.ui.txtKenpei}; }},
+    {"kihon", "Youseki", Kind::OptionText,
+     [](Kaveta& k) { return Slot{.control = &k.ui.txtYouseki}; }},
+    {"kihon", "HiritsuHasuu", Kind::OptionNumber,
+     [](Kaveta& k) { return Slot{.number = &k.ratioRounding}; },
+     [](Kaveta& k) { ApplyRatioRounding(k, k.ratioRounding); }, 2, 2},
 }};
 
 // "True" / "False" in any case, or a number (0 is false).
@@ -125,9 +138,10 @@ void LoadEntry(Kaveta& k, const Entry& e, const std::string& text) {
       if (StoredWholeNumber(text, -32768, 32767, number)) *slot.number = number;
       return;
     case Kind::Flag: ParseFlag(text, *slot.flag); return;
+    case Kind::OptionText: slot.control->text = text; return;
     case Kind::OptionNumber:
     case Kind::OptionCheck: {
-      if (!StoredWholeNumber(text, 0, e.highest, number)) number = 0;
+      if (!StoredWholeNumber(text, 0, e.highest, number)) number = e.fallback;
       int& value = e.kind == Kind::OptionNumber ? *slot.number : slot.control->value;
       value = number;
       if (e.onChange) e.onChange(k);
@@ -145,13 +159,15 @@ std::string SavedText(Kaveta& k, const Entry& e) {
     case Kind::Flag: return *slot.flag ? "True" : "False";
     case Kind::OptionNumber: return std::to_string(*slot.number);
     case Kind::OptionCheck: return std::to_string(slot.control->value);
+    case Kind::OptionText: return slot.control->text;
   }
   return std::string();
 }
 
 bool AtDefault(Kaveta& k, const Entry& e) {
   const Slot slot = e.slot(k);
-  if (e.kind == Kind::OptionNumber) return *slot.number == 0;
+  if (e.kind == Kind::OptionNumber) return *slot.number == e.fallback;
+  if (e.kind == Kind::OptionText) return slot.control->text.empty();
   if (e.kind == Kind::OptionCheck) return slot.control->value == 0;
   return false;
 }

@@ -57,18 +57,21 @@ void ClearRow(Kaveta& k, int row) {
   k.ui.Text_sum[row].text.clear();
   k.ui.Label5[row].text.clear();
   k.ui.Label5[row].tooltip.clear();
+  k.ui.cboKubun[row].text.clear();  // no role
 }
 
 // What the window shows of a row; its figures move with it (SwapRowFigures).
 struct RowContent {
   std::int32_t leftColour = 0, rightColour = 0;
   std::string name, quantity, unitCaption, unitText;
+  std::string role;  // its caption: a role belongs to its row as its name does
 };
 
 RowContent TakeRow(const Kaveta& k, int r) {
   return RowContent{k.ui.Lblpic[r].backColour, k.ui.Lblpic[r + kRightOffset].backColour,
                     k.ui.txtname[r].text,      k.ui.Text_sum[r].text,
-                    k.ui.Label5[r].text,       k.ui.Label5[r].tooltip};
+                    k.ui.Label5[r].text,       k.ui.Label5[r].tooltip,
+                    k.ui.cboKubun[r].text};
 }
 
 void PutRow(Kaveta& k, int r, const RowContent& c) {
@@ -78,6 +81,7 @@ void PutRow(Kaveta& k, int r, const RowContent& c) {
   k.ui.Text_sum[r].text = c.quantity;
   k.ui.Label5[r].text = c.unitCaption;
   k.ui.Label5[r].tooltip = c.unitText;
+  k.ui.cboKubun[r].text = c.role;
 }
 
 }  // namespace

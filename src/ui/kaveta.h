@@ -28,6 +28,7 @@ struct Kaveta {
   std::int32_t itemAlignment = 0;  // 0 left, 1 right, 2 centre
   bool writeItemCatalogue = false;
   int roundingMode = 0;  // a RoundingMode: 0 half up, 1 down, 2 up
+  int ratioRounding = 2;  // the summary's ratios, a RoundingMode code; up by default
 
   // The table preview's place on the screen, in pixels: stored ones are
   // used when it opens; written back only by a run that opened it.

@@ -4,6 +4,7 @@
 
 #include "ui/row_quantity.h"
 #include "settings/check_effects.h"
+#include "number/area_summary.h"
 #include "number/number_text.h"
 #include "number/rounding.h"
 
@@ -69,6 +70,13 @@ void cboHasuu_Click(Kaveta& k) {
 }
 
 void chkSansha_Click(Kaveta& k) { ReRoundQuantities(k); }
+
+void chkGaiyou_Click(Kaveta& k) { ApplySummaryColumn(k); }
+
+void cboHiritsu_Click(Kaveta& k) {
+  for (const RatioRoundingEntry& e : kRatioRoundingEntries)
+    if (k.ui.cboHiritsu.text == e.caption) ApplyRatioRounding(k, static_cast<int>(e.mode));
+}
 
 void Option1_Click(Kaveta& k, int i) {
   if (i < 0 || i > 1) return;

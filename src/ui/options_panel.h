@@ -26,6 +26,10 @@ void Comboketa_Click(Kaveta& k);
 // same rows as a digits pick; so does ticking the breakdown.
 void cboHasuu_Click(Kaveta& k);
 void chkSansha_Click(Kaveta& k);
+// The summary's tick shows or hides the role column; a pick from the ratio
+// rounding list (cboHiritsu's text) sets the ratios' rounding.
+void chkGaiyou_Click(Kaveta& k);
+void cboHiritsu_Click(Kaveta& k);
 // Table type of the clipboard copy.
 void Option1_Click(Kaveta& k, int i);
 

@@ -1,5 +1,6 @@
 #include "ui/window_model.h"
 
+#include "number/area_summary.h"
 #include "number/rounding.h"
 
 namespace kaveta {
@@ -63,10 +64,24 @@ WindowModel::WindowModel() {
     txtname[i].visible = row;
     Text_sum[i] = Make(ControlKind::TextBox, "", 3120, top, 1300, kRowHeight);
     Text_sum[i].visible = row;
+    Text_sum[i].alignment = Alignment::Right;  // a column of figures
     Label5[i] = Make(ControlKind::Label, "", 4420, top, 900, kRowHeight);
     Label5[i].border = true;
     Label5[i].alignment = Alignment::Centre;
     Label5[i].visible = row;
+  }
+  // The role column, right of the units; hidden until the summary is ticked.
+  lblKubun = Make(ControlKind::Label, "区分", 5320, kRowTop - 300, kRoleColumnWidth, 280);
+  lblKubun.border = true;
+  lblKubun.alignment = Alignment::Centre;
+  lblKubun.visible = false;
+  std::vector<std::string> roles;
+  for (const AreaRole& role : kAreaRoles) roles.emplace_back(role.caption);
+  for (int i = 1; i <= kRows; ++i) {
+    cboKubun[i] = Make(ControlKind::ComboBox, "", 5320, kRowTop + (i - 1) * kRowHeight,
+                       kRoleColumnWidth, kRowHeight);
+    cboKubun[i].list = roles;
+    cboKubun[i].visible = false;
   }
   for (Control& swatch : Lblpic) {
     swatch.fontName = "ＭＳ Ｐゴシック";
@@ -136,6 +151,16 @@ WindowModel::WindowModel() {
   // Right of the hidden label options, clear of everything shown.
   chkGoukei = Make(ControlKind::CheckBox, "合計行を作図", 2800, 3900, 2600, 300);
   chkSansha = Make(ControlKind::CheckBox, "三斜求積表を作図", 2800, 4250, 2600, 300);
+  // The summary: under the breakdown, right of the copy frame; its ratio
+  // rounding under the copy frame, clear of the panel's ＯＫ.
+  chkGaiyou = Make(ControlKind::CheckBox, "建蔽率・容積率を作図", 2800, 4600, 2600, 300);
+  lblKenpei = Make(ControlKind::Label, "指定建蔽率(%)", 3300, 4960, 1300, 250);
+  txtKenpei = Make(ControlKind::TextBox, "", 4620, 4930, 800, 300);
+  lblYouseki = Make(ControlKind::Label, "指定容積率(%)", 3300, 5290, 1300, 250);
+  txtYouseki = Make(ControlKind::TextBox, "", 4620, 5260, 800, 300);
+  lblHiritsu = Make(ControlKind::Label, "比率の丸め", 200, 5960, 1200, 250);
+  cboHiritsu = Make(ControlKind::ComboBox, kRatioRoundingEntries[0].caption, 1450, 5930, 1300, 300);
+  for (const RatioRoundingEntry& e : kRatioRoundingEntries) cboHiritsu.list.emplace_back(e.caption);
   Frame2 = Make(ControlKind::Frame, "コピー", 200, 5100, 3000, 700);
   Option1[0] = Make(ControlKind::OptionButton, "カード型", 300, 5400, 1300, 300);
   Option1[1] = Make(ControlKind::OptionButton, "一覧表型", 1700, 5400, 1300, 300);

@@ -43,6 +43,8 @@ struct MenuItem {
 };
 
 inline constexpr int kRows = 16;
+// The role column's width: the window grows by it while the column shows.
+inline constexpr int kRoleColumnWidth = 2100;
 
 // The combos of Combo1 each ruled-line group (outer frame, vertical,
 // horizontal; ckKeisen 0..2) sets: line type, line colour, layer.
@@ -87,6 +89,13 @@ struct WindowModel {
   Control cboHasuu;   // rounding mode, a list of kRoundingCaptions
   Control chkGoukei;  // totals row
   Control chkSansha;  // triangle breakdown
+  // The area summary: its tick, the two limits as typed, the ratio rounding
+  // (a list of kRatioRoundingEntries' captions).
+  Control chkGaiyou, lblKenpei, txtKenpei, lblYouseki, txtYouseki, lblHiritsu, cboHiritsu;
+  // Each row's role (a caption of kAreaRoles) right of the unit column, with
+  // its header; shown while chkGaiyou is ticked in a table mode.
+  Control lblKubun;
+  std::array<Control, 17> cboKubun;
   // Menus.
   MenuItem files, mnuOpenhyou, mnuSaveHyou, bar1, kavetaend;
   MenuItem henshu, mnuMleft, mnuMcenter, mnuMright;

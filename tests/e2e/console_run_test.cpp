@@ -159,6 +159,9 @@ INSTANTIATE_TEST_SUITE_P(Modes, ConsoleRun,
                                            // the triangle breakdown with its total
                                            ModeCase{"area_new_breakdown", "C2", "ZTEMP.TXT", true},
                                            ModeCase{"area_previous", "/C1", "ZTEMP.TXT", true},
+                                           // roles in the row file, the summary from Kaveta.INI
+                                           ModeCase{"area_previous_summary", "C1", "ZTEMP.TXT",
+                                                    true},
                                            ModeCase{"table_design", "M6", "ZTEMP.TXT", true},
                                            ModeCase{"colour_change", "M3", "JWC_TEMP.TXT", false},
                                            ModeCase{"layer_sort", "M4", "JWC_TEMP.TXT", false},

@@ -68,7 +68,8 @@ TEST(SettingsPanel, ContentsKeepTheirOrderOverRepeatedOpenings) {
   const std::vector<int> expected = {
       2530, 2615, 2533, 2616, 2621, 2535, 2403, 2404, 2534, 2617, 2540,
       2500, 2409, 2401, 2405, 2501, 2410, 2402, 2406, 2502, 2411, 2407, 2408,
-      2511, 2510, 2622, 2623, 2541, 2620, 2520, 2521, 2619, 2618};
+      2511, 2510, 2622, 2623, 2541, 2625, 2620, 2630, 2626, 2631, 2627,
+      2520, 2521, 2619, 2632, 2628, 2618};
   for (int opening = 1; opening <= 2; ++opening) {
     SCOPED_TRACE(opening);
     Command(main, id::optSakuhyou);

@@ -36,7 +36,9 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
     b.Add(w.txtname[r], 2100 + r, Role::NameCell, r);
     b.Add(w.Text_sum[r], 2200 + r, Role::Text, r);
     b.Add(w.Label5[r], 2300 + r, Role::UnitCell, r);
+    b.Add(w.cboKubun[r], 2700 + r, Role::RoleCombo, r);
   }
+  b.Add(w.lblKubun, 2629, Role::Passive);
   b.Add(w.Label7, 2608, Role::Passive);
   b.Add(w.chkC, 2609, Role::CaseSwitch);
   b.Add(w.Command3, 2610, Role::CopyOk);
@@ -71,11 +73,19 @@ std::vector<ViewControl> BuildControlTable(WindowModel& w) {
   b.Add(w.chkGoukei, 2622, Role::Check, 0, panel);
   b.Add(w.chkSansha, 2623, Role::Breakdown, 0, panel);
   b.Add(w.Label6[1], 2541, Role::Passive, 1, panel);
+  b.Add(w.chkGaiyou, 2625, Role::Summary, 0, panel);
   b.Add(w.chkM, 2620, Role::Check, 0, panel);
+  b.Add(w.lblKenpei, 2630, Role::Passive, 0, panel);
+  b.Add(w.txtKenpei, 2626, Role::Text, 0, panel);
+  b.Add(w.lblYouseki, 2631, Role::Passive, 0, panel);
+  b.Add(w.txtYouseki, 2627, Role::Text, 0, panel);
   b.Add(w.Frame2, 2618, Role::Passive, 0, panel);
   b.Add(w.Option1[0], 2520, Role::TableStyle, 0, panel);
   b.Add(w.Option1[1], 2521, Role::TableStyle, 1, panel);
   b.Add(w.cmdOptionOK, 2619, Role::PanelOk, 0, panel);
+  // Under the copy frame, below the panel's ＯＫ.
+  b.Add(w.lblHiritsu, 2632, Role::Passive, 0, panel);
+  b.Add(w.cboHiritsu, 2628, Role::RatioRoundingCombo, 0, panel);
   return b.rows;
 }
 

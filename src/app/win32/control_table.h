@@ -22,6 +22,9 @@ enum class Role {
   DigitsCombo,  // Comboketa: a list pick re-rounds
   RoundingCombo,  // cboHasuu: a drop-down list; a pick re-rounds
   Breakdown,    // chkSansha: a click re-rounds
+  Summary,      // chkGaiyou: a click shows or hides the role column
+  RatioRoundingCombo,  // cboHiritsu: a drop-down list; a pick sets the ratios' rounding
+  RoleCombo,    // cboKubun(row): a drop-down list of the roles
   NameEditor,   // Combo2
   UnitEditor,   // cbTani(0)
   Keisen,       // ckKeisen(index)
@@ -63,5 +66,10 @@ inline constexpr int kUnitEditorId = 2613;
 // Every control of the model in creation (and tab) order; the settings
 // panel's frame comes before its contents.
 std::vector<ViewControl> BuildControlTable(WindowModel& w);
+
+// Drop-down lists: they show one of their entries, never a text of their own.
+inline bool IsDropDownList(Role role) {
+  return role == Role::RoundingCombo || role == Role::RatioRoundingCombo || role == Role::RoleCombo;
+}
 
 }  // namespace kaveta::view

@@ -12,6 +12,16 @@
 namespace kaveta::view {
 namespace {
 
+// Quantity boxes read as a column of figures.
+DWORD EditAlignmentStyle(Alignment a) {
+  switch (a) {
+    case Alignment::Right: return ES_RIGHT;
+    case Alignment::Centre: return ES_CENTER;
+    case Alignment::Left: break;
+  }
+  return ES_LEFT;
+}
+
 struct ClassAndStyle {
   const wchar_t* className;
   DWORD style;
@@ -23,9 +33,10 @@ ClassAndStyle StyleFor(const ViewControl& v) {
   const DWORD base = WS_CHILD | WS_CLIPSIBLINGS;
   switch (c.kind) {
     case ControlKind::TextBox:
-      return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      return {L"EDIT", base | WS_TABSTOP | ES_AUTOHSCROLL | EditAlignmentStyle(c.alignment),
+              WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
-      if (v.role == Role::RoundingCombo)  // only its three entries
+      if (IsDropDownList(v.role))  // only its own entries
         return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
       return {L"COMBOBOX", base | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     case ControlKind::CheckBox:

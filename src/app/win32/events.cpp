@@ -115,6 +115,24 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         Run([&k] { cboHasuu_Click(k); });
       }
       break;
+    case Role::RatioRoundingCombo:
+      if (code == CBN_SELCHANGE) {
+        Learn(v, PickedText(control));
+        Run([&k] { cboHiritsu_Click(k); });
+      }
+      break;
+    case Role::RoleCombo:
+      if (code == CBN_SELCHANGE) {
+        Learn(v, PickedText(control));
+        Run([] {});
+      }
+      break;
+    case Role::Summary:
+      if (code == BN_CLICKED) {
+        ReadCheck(v);
+        Run([&k] { chkGaiyou_Click(k); });
+      }
+      break;
     case Role::Breakdown:
       if (code == BN_CLICKED) {
         ReadCheck(v);

@@ -107,6 +107,7 @@ class MainWindow {
   void MoveToHostMonitor();
   void ApplyFonts();
   void SizeWindow(bool keepPosition);
+  void FitRoleCombo(ViewControl& v);
   ViewControl* FindById(int id);
   ViewControl* FindByHwnd(HWND hwnd);
   HWND ParentOf(const ViewControl& v) const;
@@ -137,6 +138,7 @@ class MainWindow {
   std::map<COLORREF, HBRUSH> brushes_;
   SwatchPress press_;
   std::string shownCaption_;
+  int shownWidth_ = 0;  // the model's width the window was last sized to (0: not yet)
   std::vector<MenuItem> shownMenus_;  // as last applied, in menu-table order
   std::unique_ptr<PreviewWindow> preview_;  // made only when first asked for
 };

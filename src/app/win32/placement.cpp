@@ -42,6 +42,7 @@ void MainWindow::SizeWindow(bool keepPosition) {
   left = std::max<LONG>(work.left, std::min<LONG>(left, work.right - width));
   top = std::max<LONG>(work.top, std::min<LONG>(top, work.bottom - height));
   SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  shownWidth_ = k_.ui.width;
 }
 
 void MainWindow::MoveToHostMonitor() {

@@ -31,7 +31,7 @@ void SetListItems(HWND combo, const std::vector<std::string>& items) {
 
 // A drop-down list shows the entry picked, not a text of its own.
 void SetShownText(const ViewControl& v, const std::wstring& text) {
-  if (v.role != Role::RoundingCombo) {
+  if (!IsDropDownList(v.role)) {
     SetWindowTextW(v.hwnd, text.c_str());
     return;
   }
@@ -79,6 +79,8 @@ void MainWindow::SyncFrame() {
     shownCaption_ = k_.ui.caption;
   }
   if (SyncMenuBar(GetMenu(hwnd_), k_.ui, shownMenus_)) DrawMenuBar(hwnd_);
+  // The role column widens the window while it shows.
+  if (shownWidth_ && shownWidth_ != k_.ui.width) SizeWindow(true);
 }
 
 void MainWindow::SyncControl(ViewControl& v) {
@@ -156,6 +158,7 @@ void MainWindow::InitialState(ViewControl& v) {
   if (m.kind == ControlKind::ComboBox) {
     SetListItems(v.hwnd, m.list);
     SetShownText(v, Utf8ToWide(m.text));
+    FitRoleCombo(v);
   }
   if ((m.kind == ControlKind::CheckBox || m.kind == ControlKind::OptionButton) && m.value == 1)
     SendMessageW(v.hwnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -170,7 +173,16 @@ void MainWindow::ApplyFonts() {
   for (ViewControl& v : controls_) {
     const Control& m = *v.model;
     SendMessageW(v.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(m)), TRUE);
+    FitRoleCombo(v);
   }
+}
+
+// A role list's field fits its grid row, so the sixteen of the column do
+// not overlap one another at any DPI.
+void MainWindow::FitRoleCombo(ViewControl& v) {
+  if (v.role != Role::RoleCombo || !v.hwnd) return;
+  const int field = Px(v.model->height) - 6;  // less the field's own edges
+  if (field > 0) SendMessageW(v.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
 }
 
 }  // namespace kaveta::view
