@@ -282,11 +282,4 @@ std::string Decimal::Text(int decimals) const {
   return out;
 }
 
-double Decimal::Value() const {
-  std::string text = Digits();
-  if (scale_ > 0) text.insert(text.size() - static_cast<std::size_t>(scale_), ".");
-  const double v = std::strtod(text.c_str(), nullptr);
-  return negative_ ? -v : v;
-}
-
 }  // namespace kaveta

@@ -33,8 +33,6 @@ class Decimal {
   // Rounded to `digits` decimals by the mode; halves go away from zero.
   // Callers use Round() of number/rounding.h, the one rounding of figures.
   Decimal Rounded(int digits, RoundingMode mode) const;
-  // The nearest double.
-  double Value() const;
   // Thousands separators and exactly `decimals` decimals (halves away from
   // zero when it holds more); never "-0".
   std::string Text(int decimals) const;

@@ -84,13 +84,4 @@ std::string FirstChars(std::string_view utf8, std::size_t n) {
   return std::string(utf8.substr(0, i));
 }
 
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
-}
-
 }  // namespace kaveta

@@ -40,7 +40,5 @@ std::size_t CharCount(std::string_view utf8);
 // The first n characters of a UTF-8 text.
 std::string FirstChars(std::string_view utf8, std::size_t n);
 
-// Joins lines with CR LF after each, the form every file of the host uses.
-std::string JoinCrLf(const std::vector<std::string>& lines);
 
 }  // namespace kaveta

@@ -95,7 +95,6 @@ TEST(Lines, CharacterCounts) {
   EXPECT_EQ(CharCount("洋室ab"), 4u);
   EXPECT_EQ(FirstChars("洋室ab", 3), "洋室a");
   EXPECT_EQ(FirstChars("ab", 5), "ab");
-  EXPECT_EQ(JoinCrLf({"a", "b"}), "a\r\nb\r\n");
 }
 
 }  // namespace
