@@ -10,12 +10,15 @@
 
 namespace bench {
 
-// The KavetaMainWindow of a process, or null; made or also shown.
-inline HWND MainWindowOf(DWORD processId) {
+// The process's top-level window of the class, or null; with `shownOnly`
+// only a visible one.
+inline HWND WindowOfClass(DWORD processId, const wchar_t* className, bool shownOnly = false) {
   struct Search {
     DWORD processId;
+    const wchar_t* className;
+    bool shownOnly;
     HWND window;
-  } search{processId, nullptr};
+  } search{processId, className, shownOnly, nullptr};
   EnumWindows(
       [](HWND window, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
@@ -23,7 +26,7 @@ inline HWND MainWindowOf(DWORD processId) {
         GetWindowThreadProcessId(window, &owner);
         wchar_t name[32] = {};
         if (owner != s->processId || !GetClassNameW(window, name, 32) ||
-            std::wstring(name) != L"KavetaMainWindow")
+            std::wstring(name) != s->className || (s->shownOnly && !IsWindowVisible(window)))
           return TRUE;
         s->window = window;
         return FALSE;
@@ -31,6 +34,9 @@ inline HWND MainWindowOf(DWORD processId) {
       reinterpret_cast<LPARAM>(&search));
   return search.window;
 }
+
+// The KavetaMainWindow of a process, or null; made or also shown.
+inline HWND MainWindowOf(DWORD processId) { return WindowOfClass(processId, L"KavetaMainWindow"); }
 
 inline double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

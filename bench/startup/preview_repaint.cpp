@@ -18,26 +18,7 @@ namespace {
 constexpr int kCmdPreview = 3031;
 constexpr wchar_t kPaintTime[] = L"KavetaPaintMicroseconds";
 
-HWND PreviewOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND window;
-  } search{processId, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[32] = {};
-        if (owner != s->processId || !GetClassNameW(window, name, 32) ||
-            std::wstring(name) != L"KavetaPreview" || !IsWindowVisible(window))
-          return TRUE;
-        s->window = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.window;
-}
+HWND PreviewOf(DWORD processId) { return bench::WindowOfClass(processId, L"KavetaPreview", true); }
 
 // Waits up to `ms` for `done`; false when it never came.
 template <typename Done>

@@ -157,6 +157,10 @@ HWND FocusOf(HWND topLevel);  // the window holding the keyboard focus
 HWND TopLevelOfClass(DWORD processId, const std::wstring& className);
 // A hash of the client area's pixels as the screen shows them.
 std::uint64_t ClientPixelsHash(HWND window);
+// The pixels once two looks a little apart agree.
+std::uint64_t SettledPixels(HWND window);
+// Waits until the pixels differ from `before`, then until they settle.
+std::uint64_t WaitForNewPixels(HWND window, std::uint64_t before, const std::string& what);
 std::vector<std::wstring> ComboItems(HWND combo);
 // Picks the entry as a user's pick: CB_SETCURSEL, then CBN_SELCHANGE.
 void PickComboEntry(HWND combo, const std::wstring& entry);

@@ -176,6 +176,25 @@ std::uint64_t ClientPixelsHash(HWND window) {
   return hash;
 }
 
+std::uint64_t SettledPixels(HWND window) {
+  std::uint64_t last = ClientPixelsHash(window), now = 0;
+  WaitUntil(
+      [&] {
+        Sleep(150);
+        now = ClientPixelsHash(window);
+        const bool same = now == last;
+        last = now;
+        return same;
+      },
+      kUiWaitMs, "the picture to settle");
+  return now;
+}
+
+std::uint64_t WaitForNewPixels(HWND window, std::uint64_t before, const std::string& what) {
+  WaitUntil([&] { return ClientPixelsHash(window) != before; }, kUiWaitMs, "the picture to show " + what);
+  return SettledPixels(window);
+}
+
 HWND FocusOf(HWND topLevel) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

@@ -14,27 +14,6 @@ namespace {
 
 constexpr int kCopyPicture = 3032;
 
-// The preview's pixels once two looks a little apart agree.
-std::uint64_t SettledPixels(HWND preview) {
-  std::uint64_t last = ClientPixelsHash(preview), now = 0;
-  WaitUntil(
-      [&] {
-        Sleep(150);
-        now = ClientPixelsHash(preview);
-        const bool same = now == last;
-        last = now;
-        return same;
-      },
-      kUiWaitMs, "the preview to settle");
-  return now;
-}
-
-std::uint64_t WaitForNewPixels(HWND preview, std::uint64_t before, const std::string& what) {
-  WaitUntil([&] { return ClientPixelsHash(preview) != before; }, kUiWaitMs,
-            "the preview to show " + what);
-  return SettledPixels(preview);
-}
-
 TEST(TablePreview, FollowsEditsCopiesItsPictureAndClosesFromItsFrame) {
   ProgramFolder folder;
   PrepareCase(folder, "area_new");

@@ -38,26 +38,6 @@ bool ScrollBars(HWND preview) {
   return (GetWindowLongW(preview, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
 
-// The preview's pixels once two looks a little apart agree.
-std::uint64_t Settled(HWND preview) {
-  std::uint64_t last = ClientPixelsHash(preview), now = 0;
-  WaitUntil(
-      [&] {
-        Sleep(150);
-        now = ClientPixelsHash(preview);
-        const bool same = now == last;
-        last = now;
-        return same;
-      },
-      kUiWaitMs, "the preview to settle");
-  return now;
-}
-
-std::uint64_t Changed(HWND preview, std::uint64_t before, const std::string& what) {
-  WaitUntil([&] { return ClientPixelsHash(preview) != before; }, kUiWaitMs, what);
-  return Settled(preview);
-}
-
 // The size of the bitmap on the clipboard, through the DIB that the system
 // makes of it for other processes.
 SIZE ClipboardPictureSize() {
@@ -93,7 +73,7 @@ TEST(TablePreview, OpensLegibleAndZoomsPansFitsAndCopiesTheWholeTable) {
   WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
             kUiWaitMs, "the preview window");
   WaitUntil([&] { return TextPixels(preview) > 0; }, kUiWaitMs, "the table composed");
-  std::uint64_t pixels = Settled(preview);
+  std::uint64_t pixels = SettledPixels(preview);
 
   // The opening view: the breakdown makes the fitted texts too small, so it
   // opens zoomed to legible texts, with scroll bars to reach the rest.
@@ -115,7 +95,7 @@ TEST(TablePreview, OpensLegibleAndZoomsPansFitsAndCopiesTheWholeTable) {
   const POINT corner{1, 1};
   Wheel(preview, corner, 1, VK_CONTROL);
   WaitUntil([&] { return TitlePercent(preview) != opening; }, kUiWaitMs, "a new zoom in the title");
-  pixels = Changed(preview, pixels, "the zoomed picture");
+  pixels = WaitForNewPixels(preview, pixels, "the zoomed picture");
   const int zoomed = TitlePercent(preview);
   EXPECT_NEAR(zoomed, opening * 1.25, 1.0);
   EXPECT_NEAR(TextPixels(preview) / openingText, zoomed / static_cast<double>(opening), 0.01);
@@ -127,11 +107,11 @@ TEST(TablePreview, OpensLegibleAndZoomsPansFitsAndCopiesTheWholeTable) {
   GetClientRect(preview, &client);
   const POINT middle{client.right / 2, client.bottom / 2};
   DragBy(preview, middle, -40, -40);
-  const std::uint64_t moved = Changed(preview, pixels, "the picture dragged");
+  const std::uint64_t moved = WaitForNewPixels(preview, pixels, "the picture dragged");
   EXPECT_EQ(TitlePercent(preview), zoomed);
   DragBy(preview, middle, 40, 40, /*middle=*/true);
   WaitUntil([&] { return ClientPixelsHash(preview) != moved; }, kUiWaitMs, "the drag back");
-  EXPECT_EQ(Settled(preview), pixels);
+  EXPECT_EQ(SettledPixels(preview), pixels);
 
   // Home fits the whole table: no zoom in the title, no scroll bars.
   PressKey(VK_HOME);
@@ -139,7 +119,7 @@ TEST(TablePreview, OpensLegibleAndZoomsPansFitsAndCopiesTheWholeTable) {
   EXPECT_EQ(Text(preview), L"表のプレビュー");
   EXPECT_LT(TextPixels(preview), openingText);
   WaitUntil([&] { return !ScrollBars(preview); }, kUiWaitMs, "the scroll bars to go");
-  pixels = Settled(preview);
+  pixels = SettledPixels(preview);
 
   // "+" five times, then the context menu's first item, 画像をコピー: the
   // whole table at that zoom, larger than the window.

@@ -29,26 +29,6 @@ int Width(HWND window) {
   return r.right - r.left;
 }
 
-std::uint64_t Settled(HWND preview) {
-  std::uint64_t last = ClientPixelsHash(preview), now = 0;
-  WaitUntil(
-      [&] {
-        Sleep(150);
-        now = ClientPixelsHash(preview);
-        const bool same = now == last;
-        last = now;
-        return same;
-      },
-      kUiWaitMs, "the preview to settle");
-  return now;
-}
-
-std::uint64_t NewPixels(HWND preview, std::uint64_t before, const std::string& what) {
-  WaitUntil([&] { return ClientPixelsHash(preview) != before; }, kUiWaitMs,
-            "the preview to show " + what);
-  return Settled(preview);
-}
-
 TEST(AreaSummary, TickShowsTheRoleColumnAndRolesAndLimitsReachThePreview) {
   ProgramFolder folder;
   PrepareCase(folder, "area_new");
@@ -65,7 +45,7 @@ TEST(AreaSummary, TickShowsTheRoleColumnAndRolesAndLimitsReachThePreview) {
   HWND preview = nullptr;
   WaitUntil([&] { return (preview = TopLevelOfClass(kaveta.Id(), L"KavetaPreview")) != nullptr; },
             kUiWaitMs, "the preview window");
-  std::uint64_t pixels = Settled(preview);
+  std::uint64_t pixels = SettledPixels(preview);
 
   OpenPanel(main);
   const HWND check = at(kSummaryCheck);
@@ -116,7 +96,7 @@ TEST(AreaSummary, TickShowsTheRoleColumnAndRolesAndLimitsReachThePreview) {
   PickComboEntry(at(Role(2)), L"建築面積");
   EXPECT_EQ(Text(at(Role(1))), L"敷地");
   EXPECT_EQ(Text(at(Role(2))), L"建築面積");
-  pixels = NewPixels(preview, pixels, "the summary");
+  pixels = WaitForNewPixels(preview, pixels, "the summary");
 
   // A limit typed: the remark appears.
   OpenPanel(main);
@@ -124,7 +104,7 @@ TEST(AreaSummary, TickShowsTheRoleColumnAndRolesAndLimitsReachThePreview) {
   TypeText(L"60");
   WaitUntil([&] { return Text(at(kCoverageLimit)) == L"60"; }, kUiWaitMs, "the typed limit");
   ClosePanel(main);
-  pixels = NewPixels(preview, pixels, "the limit's remark");
+  pixels = WaitForNewPixels(preview, pixels, "the limit's remark");
 
   // Unticked: the column goes and the window has its width back.
   OpenPanel(main);
@@ -133,7 +113,7 @@ TEST(AreaSummary, TickShowsTheRoleColumnAndRolesAndLimitsReachThePreview) {
   ClosePanel(main);
   WaitUntil([&] { return Width(main) == width; }, kUiWaitMs, "the window's own width");
   for (int r = 1; r <= 16; ++r) EXPECT_FALSE(Visible(at(Role(r)))) << "role " << r << " after";
-  NewPixels(preview, pixels, "the table without the summary");
+  WaitForNewPixels(preview, pixels, "the table without the summary");
   EXPECT_FALSE(HasMessageBox(kaveta.Id()));
 }
 
