@@ -8,7 +8,6 @@
 
 #include "platform/encoding.h"
 #include "number/number_text.h"
-#include "number/colour_text.h"
 #include "settings/ini_file.h"
 #include "ui/rows.h"
 #include "ui/unit_text.h"
@@ -28,11 +27,6 @@ bool SameHeader(std::string_view line, std::string_view header) {
 }
 
 std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
-
-void PaintSwatch(Control& swatch, std::int32_t colour) {
-  swatch.backColour = colour;
-  swatch.tooltip = RgbText(colour);
-}
 
 void LoadUnit(Kaveta& k, int row, const std::string& unitText) {
   Control& unit = k.ui.Label5[row];

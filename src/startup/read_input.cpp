@@ -2,32 +2,28 @@
 
 #include <algorithm>
 
-#include "number/colour_text.h"
 #include "ui/row_quantity.h"
+#include "ui/rows.h"
 #include "ui/unit_text.h"
 
 namespace kaveta {
 namespace {
-
-void Paint(Control& swatch, std::int32_t colour, bool tip) {
-  swatch.backColour = colour;
-  if (tip) swatch.tooltip = RgbText(colour);
-}
 
 void ApplyEvent(Kaveta& k, const ReadEvent& e) {
   const bool row = e.row >= 1 && e.row <= kRows;
   switch (e.kind) {
     case ReadEvent::Kind::GroupAdded:
       if (!row) return;
-      Paint(k.ui.Lblpic[e.row], e.colour, true);
-      Paint(k.ui.Lblpic[e.row + kRows], e.colour, true);
+      PaintSwatch(k.ui.Lblpic[e.row], e.colour);
+      PaintSwatch(k.ui.Lblpic[e.row + kRows], e.colour);
       return;
     case ReadEvent::Kind::LayerNamed:
       if (!row) return;
       k.ui.txtname[e.row].text = e.text;
       if (!e.hasColour) return;
-      Paint(k.ui.Lblpic[e.row], e.colour, false);
-      Paint(k.ui.Lblpic[e.row + kRows], e.colour, false);
+      // A colour name paints; the tips stay as they were.
+      k.ui.Lblpic[e.row].backColour = e.colour;
+      k.ui.Lblpic[e.row + kRows].backColour = e.colour;
       return;
     case ReadEvent::Kind::TitleShown: k.ui.txtHyoumei.text = e.text; return;
   }

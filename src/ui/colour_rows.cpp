@@ -6,6 +6,7 @@
 #include "exchange/groups.h"
 #include "number/number_text.h"
 #include "number/colour_text.h"
+#include "ui/rows.h"
 
 namespace kaveta {
 namespace {
@@ -18,11 +19,6 @@ void SetDragOnLeftSwatches(Kaveta& k, bool on) {
   for (int i = 1; i <= kRows; ++i) k.ui.Lblpic[i].dragOnPress = on;
 }
 
-void Paint(Control& swatch, std::int32_t colour) {
-  swatch.backColour = colour;
-  swatch.tooltip = RgbText(colour);
-}
-
 // A fresh dialog each time: it starts from black, whatever was picked before.
 std::optional<std::int32_t> PickColour(Kaveta& k, std::uint32_t flags) {
   return k.env.dialogs->ChooseColour(ColourDialogArgs{0, flags});
@@ -32,8 +28,8 @@ std::optional<std::int32_t> PickColour(Kaveta& k, std::uint32_t flags) {
 void NameByColour(Kaveta& k, int row, std::uint32_t flags) {
   std::optional<std::int32_t> c = PickColour(k, flags);
   if (!c) return;
-  Paint(k.ui.Lblpic[row], *c);
-  Paint(k.ui.Lblpic[row + kRightOffset], *c);
+  PaintSwatch(k.ui.Lblpic[row], *c);
+  PaintSwatch(k.ui.Lblpic[row + kRightOffset], *c);
   const char* prefix = k.ui.chkC.value == 1 ? "#C#" : "#c#";
   k.ui.txtname[row].text = prefix + HexColourText(*c);
 }
@@ -75,8 +71,8 @@ RowContent TakeRow(const Kaveta& k, int r) {
 }
 
 void PutRow(Kaveta& k, int r, const RowContent& c) {
-  Paint(k.ui.Lblpic[r], c.leftColour);
-  Paint(k.ui.Lblpic[r + kRightOffset], c.rightColour);
+  PaintSwatch(k.ui.Lblpic[r], c.leftColour);
+  PaintSwatch(k.ui.Lblpic[r + kRightOffset], c.rightColour);
   k.ui.txtname[r].text = c.name;
   k.ui.Text_sum[r].text = c.quantity;
   k.ui.Label5[r].text = c.unitCaption;
@@ -127,12 +123,12 @@ void Lblpic_Click(Kaveta& k, int i) {
     if (!addToEmptyRow) {
       // The left swatch keeps the drawing's colour; the right one is what
       // the row's figures get in the output.
-      Paint(k.ui.Lblpic[i], *c);
+      PaintSwatch(k.ui.Lblpic[i], *c);
       return;
     }
     if (!AcceptColour(k, *c)) return;
-    Paint(k.ui.Lblpic[i], *c);
-    Paint(k.ui.Lblpic[i + kRightOffset], *c);
+    PaintSwatch(k.ui.Lblpic[i], *c);
+    PaintSwatch(k.ui.Lblpic[i + kRightOffset], *c);
     return;
   }
 

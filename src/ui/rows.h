@@ -4,9 +4,16 @@
 #include <string>
 
 #include "number/area_summary.h"
+#include "number/colour_text.h"
 #include "ui/kaveta.h"
 
 namespace kaveta {
+
+// A swatch shows a colour with its RGB values as the tip.
+inline void PaintSwatch(Control& swatch, std::int32_t colour) {
+  swatch.backColour = colour;
+  swatch.tooltip = RgbText(colour);
+}
 
 inline bool RowInUse(const Kaveta& k, int row) {
   const std::size_t r = static_cast<std::size_t>(row);
