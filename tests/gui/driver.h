@@ -157,6 +157,10 @@ HWND FocusOf(HWND topLevel);  // the window holding the keyboard focus
 HWND TopLevelOfClass(DWORD processId, const std::wstring& className);
 // A hash of the client area's pixels as the screen shows them.
 std::uint64_t ClientPixelsHash(HWND window);
+// Opens the settings panel from its menu item, or closes it with its OK,
+// and waits until the frame shows or hides.
+void OpenPanel(HWND main);
+void ClosePanel(HWND main);
 // The pixels once two looks a little apart agree.
 std::uint64_t SettledPixels(HWND window);
 // Waits until the pixels differ from `before`, then until they settle.

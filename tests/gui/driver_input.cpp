@@ -176,6 +176,17 @@ std::uint64_t ClientPixelsHash(HWND window) {
   return hash;
 }
 
+void OpenPanel(HWND main) {
+  Command(main, id::optSakuhyou);
+  WaitUntil([&] { return Visible(Control(main, id::Frame1)); }, kUiWaitMs, "the settings panel");
+}
+
+void ClosePanel(HWND main) {
+  Click(Control(main, id::cmdOptionOK));
+  WaitUntil([&] { return !Visible(Control(main, id::Frame1)); }, kUiWaitMs,
+            "the settings panel to close");
+}
+
 std::uint64_t SettledPixels(HWND window) {
   std::uint64_t last = ClientPixelsHash(window), now = 0;
   WaitUntil(

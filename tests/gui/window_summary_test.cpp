@@ -13,17 +13,6 @@ constexpr int kSummaryCheck = 2625, kCoverageLimit = 2626, kFloorAreaLimit = 262
               kRatioRounding = 2628;
 constexpr int Role(int row) { return 2700 + row; }
 
-void OpenPanel(HWND main) {
-  Command(main, id::optSakuhyou);
-  WaitUntil([&] { return Visible(Control(main, id::Frame1)); }, kUiWaitMs, "the settings panel");
-}
-
-void ClosePanel(HWND main) {
-  Click(Control(main, id::cmdOptionOK));
-  WaitUntil([&] { return !Visible(Control(main, id::Frame1)); }, kUiWaitMs,
-            "the settings panel to close");
-}
-
 int Width(HWND window) {
   const RECT r = ScreenRect(window);
   return r.right - r.left;

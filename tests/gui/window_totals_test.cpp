@@ -26,17 +26,6 @@ void WaitForText(HWND control, const std::wstring& want, const std::string& what
   WaitForControl(control, [&] { return Text(control) == want; }, what + " to read " + Utf8(want));
 }
 
-void OpenPanel(HWND main) {
-  Command(main, id::optSakuhyou);
-  WaitUntil([&] { return Visible(Control(main, id::Frame1)); }, kUiWaitMs, "the settings panel");
-}
-
-void ClosePanel(HWND main) {
-  Click(Control(main, id::cmdOptionOK));
-  WaitUntil([&] { return !Visible(Control(main, id::Frame1)); }, kUiWaitMs,
-            "the settings panel to close");
-}
-
 // The dropped list of a combo box: a top-level ComboLBox of its process.
 HWND DroppedList(HWND combo) {
   struct Search {
